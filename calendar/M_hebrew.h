@@ -1,0 +1,32 @@
+// The fixed Hebrew calendar: leap years, the start of each year, year and
+// month lengths, and day numbers to Hebrew dates.
+#pragma once
+
+#include "numeric.h"
+
+namespace velmora {
+
+// True when year is a leap year of the 19-year cycle (13 months).
+bool HebrewLeapYear(std::int32_t year);
+
+// Day index of 1 Tishri of year, counting 1 Tishri of year 1 as day 1.
+std::int32_t HebrewElapsedDays(std::int32_t year);
+
+// Number of days in year: 353, 354, 355, 383, 384 or 385.
+std::int32_t DaysInHebrewYear(std::int32_t year);
+
+// True when Heshvan of year has 30 days.
+bool LongHeshvan(std::int32_t year);
+
+// True when Kislev of year has 29 days.
+bool ShortKislev(std::int32_t year);
+
+// Number of days in month of year (Tishri = 1), 29 or 30.
+std::int16_t LastDayOfHebrewMonth(std::int32_t year, std::int16_t month);
+
+// The Hebrew date of day number jd. Day numbers up to 347997 (before
+// 1 Tishri of year 1) give 0, 0, 0.
+void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
+                       std::int16_t& day);
+
+}  // namespace velmora

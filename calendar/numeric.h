@@ -1,0 +1,158 @@
+// Numeric conventions shared by every calendar computation.
+//
+// Integers are fixed width and every add, subtract and multiply is checked:
+// a result outside the operands' width raises OverflowError instead of
+// wrapping. Floating-point steps are doubles in round-to-nearest, and the
+// processor's exception status is tested after them: invalid operation,
+// division by zero and overflow raise FloatingPointError. Underflow and
+// inexact results are not errors. Errors are C++ exceptions; nothing in the
+// calendar code catches them, and fields written before an error stay written.
+#pragma once
+
+#include <cfenv>
+#include <cmath>
+#include <cstdint>
+#include <exception>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// A civil day: the Julian Day Number, whose day jd runs from the Julian Date
+// jd - 0.5 (midnight UT) to jd + 0.5. 2451545 is 1 January 2000.
+using JulianDayNumber = std::int32_t;
+
+// A date as three signed 16-bit fields. It carries the Persian date into a
+// conversion and the target calendar's date out of it.
+struct DateFields {
+    std::int16_t year;
+    std::int16_t month;
+    std::int16_t day;
+};
+
+// The run-time error kinds. They carry nothing but their kind; what() names it.
+class RuntimeError : public std::exception {};
+
+class OverflowError : public RuntimeError {
+public:
+    const char* what() const noexcept override { return "Overflow"; }
+};
+
+class TypeMismatchError : public RuntimeError {
+public:
+    const char* what() const noexcept override { return "Type mismatch"; }
+};
+
+class FloatingPointError : public RuntimeError {
+public:
+    const char* what() const noexcept override { return "Floating-point error"; }
+};
+
+// Out of line and cold, so the checked operations below stay small on their
+// success path.
+[[noreturn]] void RaiseOverflow();
+[[noreturn]] void RaiseFloatingPoint();
+
+// ---- Checked integer arithmetic ------------------------------------------
+// Each returns the exact result or raises OverflowError when it does not fit
+// the width of its operands. Division needs no checked form: every divisor in
+// the calendar formulas is a positive constant, and C++'s / and % already
+// truncate toward zero (-7 / 2 == -3, -7 % 2 == -1), as the formulas expect.
+
+inline std::int32_t CheckedAdd32(std::int32_t a, std::int32_t b) {
+    std::int32_t r;
+    if (__builtin_add_overflow(a, b, &r)) RaiseOverflow();
+    return r;
+}
+
+inline std::int32_t CheckedSub32(std::int32_t a, std::int32_t b) {
+    std::int32_t r;
+    if (__builtin_sub_overflow(a, b, &r)) RaiseOverflow();
+    return r;
+}
+
+inline std::int32_t CheckedMul32(std::int32_t a, std::int32_t b) {
+    std::int32_t r;
+    if (__builtin_mul_overflow(a, b, &r)) RaiseOverflow();
+    return r;
+}
+
+inline std::int16_t CheckedAdd16(std::int16_t a, std::int16_t b) {
+    std::int16_t r;
+    if (__builtin_add_overflow(a, b, &r)) RaiseOverflow();
+    return r;
+}
+
+inline std::int16_t CheckedSub16(std::int16_t a, std::int16_t b) {
+    std::int16_t r;
+    if (__builtin_sub_overflow(a, b, &r)) RaiseOverflow();
+    return r;
+}
+
+// 32-bit to 16-bit, keeping the value or raising OverflowError.
+inline std::int16_t Narrow16(std::int32_t value) {
+    if (value < INT16_MIN || value > INT16_MAX) RaiseOverflow();
+    return static_cast<std::int16_t>(value);
+}
+
+// ---- Floating point ------------------------------------------------------
+
+// Truncation toward zero (-2.5 -> -2.0, -0.9999 -> -0.0).
+inline double Fix(double x) noexcept { return std::trunc(x); }
+
+// Double to single precision, round to nearest with ties to even.
+inline float ToSingle(double x) noexcept { return static_cast<float>(x); }
+
+// Nearest integer with ties to even (2.5 -> 2, 3.5 -> 4, -0.5 -> -0.0),
+// computed explicitly so it never depends on the current rounding mode.
+inline double RoundHalfEven(double x) noexcept {
+    double r = std::round(x);  // nearest, ties away from zero
+    if (std::fabs(r - x) == 0.5) r = 2.0 * std::round(x / 2.0);
+    return r;
+}
+
+// The rounded or floored value must lie in the target range; NaN never does.
+inline std::int16_t DoubleToInt16(double whole) {
+    if (!(whole >= -32768.0 && whole <= 32767.0)) RaiseOverflow();
+    return static_cast<std::int16_t>(whole);
+}
+
+inline std::int32_t DoubleToInt32(double whole) {
+    if (!(whole >= -2147483648.0 && whole <= 2147483647.0)) RaiseOverflow();
+    return static_cast<std::int32_t>(whole);
+}
+
+inline std::int16_t RoundToInt16(double x) { return DoubleToInt16(RoundHalfEven(x)); }
+inline std::int32_t RoundToInt32(double x) { return DoubleToInt32(RoundHalfEven(x)); }
+inline std::int16_t FloorToInt16(double x) { return DoubleToInt16(std::floor(x)); }
+inline std::int32_t FloorToInt32(double x) { return DoubleToInt32(std::floor(x)); }
+
+// The exception conditions that make a floating-point step fail.
+constexpr int kFloatingPointFaults = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+
+// A checked floating-point step begins by clearing the status, so a flag left
+// by earlier code never leaks in, and ends by testing it. The flags are
+// sticky, so one test at the end of a run of steps sees a fault of any of
+// them; the calendar code tests at the end of every step it lists.
+inline void ClearFloatingPointStatus() noexcept { std::feclearexcept(FE_ALL_EXCEPT); }
+
+inline void CheckFloatingPointStatus() {
+    if (std::fetestexcept(kFloatingPointFaults) != 0) RaiseFloatingPoint();
+}
+
+// ---- Text conversions ----------------------------------------------------
+
+// Converts the text of an input box to a 16-bit integer. Accepts an
+// optionally signed decimal number with ASCII, Persian or Arabic-Indic digits
+// and an optional fraction, rounded to the nearest integer with ties to even
+// on its exact decimal value. Surrounding blanks and direction marks are
+// ignored. Raises TypeMismatchError for text that is not such a number
+// (empty text and invalid UTF-8 included) and OverflowError for a number
+// outside -32768..32767 after rounding.
+std::int16_t ParseInt16(std::string_view utf8);
+
+// Decimal ASCII digits with a leading "-" for negative values; no sign,
+// blank, grouping or leading zero otherwise (-5 -> "-5", 1382 -> "1382").
+std::string FormatInt16(std::int16_t value);
+
+}  // namespace velmora

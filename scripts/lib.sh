@@ -1,0 +1,35 @@
+# Shared by the scripts: installing Debian packages and building a preset.
+# shellcheck shell=bash
+
+VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# What building and testing needs on a fresh Debian 12 machine.
+VELMORA_BUILD_PACKAGES=(
+  cmake g++ ninja-build pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
+  qt6-base-dev libgl-dev fonts-noto-ui-core
+)
+
+# Installs the named Debian packages that are not installed yet, as root or
+# through sudo.
+ensure_packages() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Configures and builds one preset of CMakePresets.json.
+build_preset() {
+  local preset=$1
+  (cd "$VELMORA_ROOT" && cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset")
+}
