@@ -1,0 +1,105 @@
+#include "M_persian.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+namespace velmora {
+namespace {
+
+struct PersianCase {
+    std::int16_t year, month, day;
+    JulianDayNumber jd;
+};
+
+TEST(PersianToJulianDay, MatchesKnownDayNumbers) {
+    const PersianCase cases[] = {
+        {1, 1, 1, 1948321},       {0, 1, 1, 1947956},       {-1, 1, 1, 1947956},
+        {473, 12, 29, 2121079},   {474, 1, 1, 2121080},     {961, 7, 22, 2299160},
+        {1382, 3, 19, 2452800},   {1382, 7, 31, 2452936},   {1382, 8, 1, 2452936},
+        {1382, 0, 0, 2452688},    {1382, 13, 1, 2453086},   {1403, 1, 1, 2460390},
+        {1403, 12, 30, 2460755},  {1404, 1, 1, 2460755},    {-32295, 1, 1, -9847175},
+        {-5339, 11, 1, -1401},    {-4382, 6, 14, 347998},   {28364, 9, 21, 12307951},
+        {31792, 8, 8, 13559958},  {-31793, 12, 10, -9663479}, {32146, 10, 20, 13689326},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.year << "/" << c.month << "/" << c.day);
+        EXPECT_EQ(PersianToJulianDay(c.year, c.month, c.day), c.jd);
+    }
+}
+
+TEST(PersianToJulianDay, OverflowsExactlyForTheLowestYears) {
+    EXPECT_THROW(PersianToJulianDay(-32296, 1, 1), OverflowError);
+    EXPECT_THROW(PersianToJulianDay(-32768, 7, 7), OverflowError);
+    EXPECT_NO_THROW(PersianToJulianDay(-32295, INT16_MIN, INT16_MIN));
+    // Every field at its extremes converts once the year is accepted.
+    const std::int16_t extremes[] = {INT16_MIN, 0, INT16_MAX};
+    for (const std::int16_t year : {std::int16_t{-32295}, std::int16_t{32767}})
+        for (const std::int16_t month : extremes)
+            for (const std::int16_t day : extremes)
+                EXPECT_NO_THROW(PersianToJulianDay(year, month, day));
+}
+
+// For years from 474 on, a year is a leap year when
+// ((cycleYear + 38) * 682) mod 2816 < 682, cycleYear being the year's place
+// in its 2820-year cycle counted from 474.
+bool IsArithmeticLeapYear(int year) {
+    const int cycleYear = (year - 474) % 2820 + 474;
+    return ((cycleYear + 38) * 682) % 2816 < 682;
+}
+
+// Months 1..6 have 31 days, 7..11 have 30, and 12 has 29 or 30.
+int MonthLength(int month, bool leap) {
+    if (month <= 6) return 31;
+    if (month <= 11) return 30;
+    return leap ? 30 : 29;
+}
+
+// Before the era the cycle count truncates toward zero while the year within
+// the cycle takes the remainder's sign, so the year 473 - 2820k (k = 1..11)
+// that ends a cycle gets 367 days. Kept: every stored day number depends on it.
+bool IsCycleSeamYear(int year) { return year < 0 && (473 - year) % 2820 == 0; }
+
+TEST(PersianToJulianDay, EveryYearHasItsMonthsAndLength) {
+    int leapYears = 0;
+    int seamYears = 0;
+    for (int year = -32295; year < 32767; ++year) {
+        if (year == -1) continue;  // -1 and 0 are the same year
+        const auto y = static_cast<std::int16_t>(year);
+        const auto next = static_cast<std::int16_t>(year + 1);
+        const JulianDayNumber length = PersianToJulianDay(next, 1, 1) - PersianToJulianDay(y, 1, 1);
+        if (IsCycleSeamYear(year)) {
+            ASSERT_EQ(length, 367) << year;
+            ++seamYears;
+            continue;
+        }
+        ASSERT_TRUE(length == 365 || length == 366) << year;
+        const bool leap = length == 366;
+        if (year >= 474 && year < 474 + 2820) leapYears += leap;
+        if (year >= 474) {
+            ASSERT_EQ(leap, IsArithmeticLeapYear(year)) << year;
+        }
+        JulianDayNumber monthStart = PersianToJulianDay(y, 1, 1);
+        for (std::int16_t month = 1; month <= 12; ++month) {
+            ASSERT_EQ(PersianToJulianDay(y, month, 1), monthStart) << year << "/" << month;
+            monthStart += MonthLength(month, leap);
+        }
+        ASSERT_EQ(monthStart, PersianToJulianDay(next, 1, 1)) << year;
+    }
+    EXPECT_EQ(seamYears, 11);
+    EXPECT_EQ(leapYears, 683);  // 1029983 days in 2820 years: 683 leap years
+    EXPECT_EQ(PersianToJulianDay(0, 1, 1), PersianToJulianDay(-1, 1, 1));
+}
+
+TEST(PersianToJulianDay, MonthsAndDaysOutsideTheirRangesCountThrough) {
+    const JulianDayNumber first = PersianToJulianDay(1382, 1, 1);
+    EXPECT_EQ(PersianToJulianDay(1382, 1, 0), first - 1);
+    EXPECT_EQ(PersianToJulianDay(1382, 0, 1), first - 31);
+    EXPECT_EQ(PersianToJulianDay(1382, -1, 1), first - 62);
+    EXPECT_EQ(PersianToJulianDay(1382, 1, 366), first + 365);
+    EXPECT_EQ(PersianToJulianDay(1382, 13, 1), first + 366);
+    EXPECT_EQ(PersianToJulianDay(1382, 14, 1), first + 396);
+}
+
+}  // namespace
+}  // namespace velmora
