@@ -8,6 +8,7 @@ VELMORA_BUILD_PACKAGES=(
   cmake g++ ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   qt6-base-dev libgl-dev fonts-noto-ui-core
+  clang libclang-rt-14-dev
 )
 
 # Installs the named Debian packages that are not installed yet, as root or
