@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 
 namespace velmora {
@@ -89,6 +90,32 @@ TEST(PersianToJulianDay, EveryYearHasItsMonthsAndLength) {
     EXPECT_EQ(seamYears, 11);
     EXPECT_EQ(leapYears, 683);  // 1029983 days in 2820 years: 683 leap years
     EXPECT_EQ(PersianToJulianDay(0, 1, 1), PersianToJulianDay(-1, 1, 1));
+}
+
+// The day-number formula as first written, with its quotients and its sum in
+// doubles; the converter computes the same in integers.
+double DoubleFormulaDayNumber(int year, int month, int day) {
+    const int base = year >= 0 ? year - 474 : year - 473;
+    const int cycleYear = base % 2820 + 474;
+    const int monthDays = month > 7 ? (month - 1) * 30 + 6 : (month - 1) * 31;
+    const double leapDays = std::trunc(static_cast<double>(cycleYear * 682 - 110) / 2816.0);
+    const double s = leapDays + (day + monthDays) + (cycleYear - 1) * 365;
+    const double c = std::trunc(base / 2820.0);
+    return c * 1029983 + s + 1948320;
+}
+
+TEST(PersianToJulianDay, IntegerArithmeticMatchesTheDoubleFormulaEverywhere) {
+    const std::int16_t months[] = {INT16_MIN, -1, 0, 1, 2, 6, 7, 8, 11, 12, 13, 14, INT16_MAX};
+    const std::int16_t days[] = {INT16_MIN, -1, 0, 1, 2, 29, 30, 31, 32, INT16_MAX};
+    for (int year = -32295; year <= 32767; ++year) {
+        for (const std::int16_t month : months) {
+            for (const std::int16_t day : days) {
+                const auto y = static_cast<std::int16_t>(year);
+                ASSERT_EQ(PersianToJulianDay(y, month, day), DoubleFormulaDayNumber(year, month, day))
+                    << year << "/" << month << "/" << day;
+            }
+        }
+    }
 }
 
 TEST(PersianToJulianDay, MonthsAndDaysOutsideTheirRangesCountThrough) {
