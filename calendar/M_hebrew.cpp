@@ -1,0 +1,227 @@
+#include "M_hebrew.h"
+
+#include "M_hebrew_detail.h"
+
+namespace velmora {
+
+namespace {
+
+// Time is counted in parts: 1080 parts make an hour, 24 hours a day.
+constexpr std::int32_t kPartsPerHour = 1080;
+constexpr std::int32_t kHoursPerDay = 24;
+constexpr std::int32_t kPartsPerDay = kPartsPerHour * kHoursPerDay;  // 25920
+static_assert(kPartsPerDay == 25920);
+
+// The mean synodic month: 29 days 12 hours 793 parts.
+constexpr std::int32_t kMeanMonthDays = 29;
+constexpr std::int32_t kMeanMonthHours = 12;
+constexpr std::int32_t kMeanMonthParts = 793;
+
+// The mean conjunction that opens year 1: day index 1 at 5 hours 204 parts.
+constexpr std::int32_t kEpochMoladDay = 1;
+constexpr std::int32_t kEpochMoladHours = 5;
+constexpr std::int32_t kEpochMoladParts = 204;
+
+// The 19-year cycle of 235 months: 12 common years of 12 months and 7 leap
+// years of 13. (7 * year + 1) rem 19 < 7 picks the leap years, and
+// (7 * yearOfCycle + 1) / 19 counts the leap years of the cycle before a year.
+constexpr std::int32_t kYearsPerCycle = 19;
+constexpr std::int32_t kMonthsPerCycle = 235;
+constexpr std::int32_t kMonthsPerCommonYear = 12;
+constexpr std::int32_t kLeapYearsPerCycle = 7;
+constexpr std::int32_t kLeapCyclePhase = 1;
+
+// Postponements of 1 Tishri, as a conjunction's time in parts after the start
+// of its day. A conjunction at or after noon moves the year to the next day.
+constexpr std::int32_t kLateConjunction = 18 * kPartsPerHour;              // 19440
+// A Tuesday conjunction from 9 h 204 p in a common year would make the year
+// 356 days long; one on Monday from 15 h 589 p right after a leap year would
+// leave the year before 382 days.
+constexpr std::int32_t kTuesdayCommonYearLimit = 9 * kPartsPerHour + 204;  // 9924
+constexpr std::int32_t kMondayAfterLeapLimit = 15 * kPartsPerHour + 589;   // 16789
+static_assert(kLateConjunction == 19440 && kTuesdayCommonYearLimit == 9924 &&
+              kMondayAfterLeapLimit == 16789);
+
+// A day index's remainder by 7 is its weekday (day index 1 is a Monday).
+// 1 Tishri never falls on Sunday, Wednesday or Friday.
+constexpr std::int32_t kDaysPerWeek = 7;
+constexpr std::int32_t kSunday = 0;
+constexpr std::int32_t kMonday = 1;
+constexpr std::int32_t kTuesday = 2;
+constexpr std::int32_t kWednesday = 3;
+constexpr std::int32_t kFriday = 5;
+
+// The last digit of a year's length (353..355, 383..385) tells which of
+// Heshvan and Kislev deviate from their usual 29 and 30 days.
+constexpr std::int32_t kYearLengthDigitBase = 10;
+constexpr std::int32_t kLongHeshvanDigit = 5;
+constexpr std::int32_t kShortKislevDigit = 3;
+
+constexpr std::int16_t kShortMonth = 29;
+constexpr std::int16_t kFullMonth = 30;
+constexpr std::int16_t kHeshvan = 2;
+constexpr std::int16_t kKislev = 3;
+// Month 6 is Adar I in a leap year and Adar in a common one; from month 7 on
+// a common year's months are numbered one below the leap-year months of the
+// same length.
+constexpr std::int16_t kAdar = 6;
+
+// Day number of the day before 1 Tishri of year 1: day index = jd - epoch.
+constexpr JulianDayNumber kHebrewEpoch = 347997;
+// The year estimate divides the day index by this. It is shorter than the
+// mean year, so the estimate lies at or above the year sought except in the
+// first 93 years, where it can lie one below.
+constexpr std::int32_t kEstimateDaysPerYear = 365;
+
+// 1 Tishri of year as a day index and the number of HebrewElapsedDays
+// evaluations the year search has made.
+struct YearSearch {
+    std::int32_t yearStart;
+    std::int32_t evaluations;
+};
+
+// Finds the year holding dayIndex, starting from the estimate already in
+// year and writing year at each step. The search steps down while the year
+// starts after the day; when the estimate holds on the first test it steps
+// up while the next year has already begun, which only happens in the first
+// 93 years.
+YearSearch FindHebrewYear(std::int32_t dayIndex, std::int16_t& year) {
+    YearSearch search{HebrewElapsedDays(year), 1};
+    if (search.yearStart > dayIndex) {
+        do {
+            year = CheckedSub16(year, 1);
+            search.yearStart = HebrewElapsedDays(year);
+            ++search.evaluations;
+        } while (search.yearStart > dayIndex);
+        return search;
+    }
+    for (;;) {
+        const std::int32_t nextYearStart = HebrewElapsedDays(CheckedAdd32(year, 1));
+        ++search.evaluations;
+        if (nextYearStart > dayIndex) return search;
+        year = CheckedAdd16(year, 1);
+        search.yearStart = nextYearStart;
+    }
+}
+
+}  // namespace
+
+bool HebrewLeapYear(std::int32_t year) {
+    return CheckedAdd32(CheckedMul32(kLeapYearsPerCycle, year), kLeapCyclePhase) %
+               kYearsPerCycle <
+           kLeapYearsPerCycle;
+}
+
+std::int32_t HebrewElapsedDays(std::int32_t year) {
+    // For years -32769..32769 every value below stays within 11969132 in
+    // magnitude; the checks matter only for wider years.
+    const std::int32_t yearsBefore = CheckedSub32(year, 1);
+    const std::int32_t yearOfCycle = yearsBefore % kYearsPerCycle;  // -18..18
+    // Months from the epoch's conjunction to the conjunction of Tishri of year.
+    const std::int32_t monthCount = CheckedAdd32(
+        CheckedAdd32(CheckedMul32(kMonthsPerCycle, yearsBefore / kYearsPerCycle),
+                     CheckedMul32(kMonthsPerCommonYear, yearOfCycle)),
+        CheckedAdd32(CheckedMul32(kLeapYearsPerCycle, yearOfCycle), kLeapCyclePhase) /
+            kYearsPerCycle);
+    const std::int32_t partCount = CheckedAdd32(
+        kEpochMoladParts, CheckedMul32(kMeanMonthParts, monthCount % kPartsPerHour));
+    const std::int32_t hourCount = CheckedAdd32(
+        CheckedAdd32(CheckedAdd32(kEpochMoladHours, CheckedMul32(kMeanMonthHours, monthCount)),
+                     CheckedMul32(kMeanMonthParts, monthCount / kPartsPerHour)),
+        partCount / kPartsPerHour);
+    const std::int32_t moladDay = CheckedAdd32(
+        CheckedAdd32(kEpochMoladDay, CheckedMul32(kMeanMonthDays, monthCount)),
+        hourCount / kHoursPerDay);
+    // 0..25919 from year 1 on; negative for some years before it.
+    const std::int32_t moladTime = CheckedAdd32(
+        CheckedMul32(kPartsPerHour, hourCount % kHoursPerDay), partCount % kPartsPerHour);
+
+    // Both weekday tests look at the conjunction's own day.
+    const std::int32_t moladWeekday = moladDay % kDaysPerWeek;
+    const bool postponed =
+        moladTime >= kLateConjunction ||
+        (moladWeekday == kTuesday && moladTime >= kTuesdayCommonYearLimit &&
+         !HebrewLeapYear(year)) ||
+        (moladWeekday == kMonday && moladTime >= kMondayAfterLeapLimit &&
+         HebrewLeapYear(yearsBefore));
+    const std::int32_t startDay = postponed ? CheckedAdd32(moladDay, 1) : moladDay;
+
+    const std::int32_t startWeekday = startDay % kDaysPerWeek;
+    if (startWeekday == kSunday || startWeekday == kWednesday || startWeekday == kFriday) {
+        return CheckedAdd32(startDay, 1);
+    }
+    return startDay;
+}
+
+std::int32_t DaysInHebrewYear(std::int32_t year) {
+    return CheckedSub32(HebrewElapsedDays(CheckedAdd32(year, 1)), HebrewElapsedDays(year));
+}
+
+bool LongHeshvan(std::int32_t year) {
+    return DaysInHebrewYear(year) % kYearLengthDigitBase == kLongHeshvanDigit;
+}
+
+bool ShortKislev(std::int32_t year) {
+    return DaysInHebrewYear(year) % kYearLengthDigitBase == kShortKislevDigit;
+}
+
+std::int16_t LastDayOfHebrewMonth(std::int32_t year, std::int16_t month) {
+    // Renumber a common year's months after Adar to the leap-year months of
+    // the same length; month is at most 32767, so the sum fits 32 bits.
+    const std::int32_t shiftedMonth =
+        month > kAdar && !HebrewLeapYear(year) ? CheckedAdd32(month, 1) : month;
+    switch (shiftedMonth) {
+        case kHeshvan:
+            return LongHeshvan(year) ? kFullMonth : kShortMonth;
+        case kKislev:
+            return ShortKislev(year) ? kShortMonth : kFullMonth;
+        case kAdar:
+            return HebrewLeapYear(year) ? kFullMonth : kShortMonth;
+        case 4:   // Teveth
+        case 7:   // Adar II
+        case 9:   // Iyyar
+        case 11:  // Tammuz
+        case 13:  // Elul
+            return kShortMonth;
+        default:  // the other months, and numbers outside 1..13
+            return kFullMonth;
+    }
+}
+
+namespace detail {
+
+void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
+                       std::int16_t& day, std::int32_t& yearSearchEvaluations) {
+    if (jd <= kHebrewEpoch) {
+        year = 0;
+        month = 0;
+        day = 0;
+        return;
+    }
+    std::int32_t dayIndex = CheckedSub32(jd, kHebrewEpoch);  // at least 1
+    // Raises OverflowError from day number 12307952 on, before any field is
+    // written.
+    year = Narrow16(CheckedAdd32(dayIndex / kEstimateDaysPerYear, 1));
+    const YearSearch search = FindHebrewYear(dayIndex, year);
+    yearSearchEvaluations = CheckedAdd32(yearSearchEvaluations, search.evaluations);
+
+    dayIndex = CheckedSub32(dayIndex, search.yearStart);  // 0 on 1 Tishri
+    month = 1;
+    for (;;) {
+        const std::int16_t monthLength = LastDayOfHebrewMonth(year, month);
+        if (dayIndex < monthLength) break;
+        dayIndex = CheckedSub32(dayIndex, monthLength);
+        month = CheckedAdd16(month, 1);
+    }
+    day = Narrow16(CheckedAdd32(dayIndex, 1));
+}
+
+}  // namespace detail
+
+void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
+                       std::int16_t& day) {
+    std::int32_t yearSearchEvaluations = 0;
+    detail::JulianDayToHebrew(jd, year, month, day, yearSearchEvaluations);
+}
+
+}  // namespace velmora

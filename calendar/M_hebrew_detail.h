@@ -1,0 +1,14 @@
+// Internals of the Hebrew day-number conversion, open to the tests.
+#pragma once
+
+#include "numeric.h"
+
+namespace velmora::detail {
+
+// JulianDayToHebrew, adding to yearSearchEvaluations the number of times its
+// year search evaluates HebrewElapsedDays. The count lets the tests hold the
+// search to its bound without any state outside the call.
+void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
+                       std::int16_t& day, std::int32_t& yearSearchEvaluations);
+
+}  // namespace velmora::detail
