@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 
 namespace velmora::test {
 namespace {
@@ -40,8 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
     AllYears, RobustnessSweep,
     testing::Combine(testing::ValuesIn(kAllConversions), testing::Range(0, kShards)),
     [](const auto& info) {
-        return std::string(ConversionName(std::get<0>(info.param))) + "_years" +
-               std::to_string(-32768 + std::get<1>(info.param) * kYearsPerShard);
+        const int firstYear = -32768 + std::get<1>(info.param) * kYearsPerShard;
+        return std::string(ConversionName(std::get<0>(info.param))) + "_from" +
+               (firstYear < 0 ? "Minus" : "") + std::to_string(std::abs(firstYear));
     });
 
 }  // namespace
