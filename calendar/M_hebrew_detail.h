@@ -5,7 +5,11 @@
 
 namespace velmora::detail {
 
-// JulianDayToHebrew, adding to yearSearchEvaluations the number of times its
+// The conversion as first designed: a downward year search from a 365-day
+// estimate, stepping up where the estimate lies low, and a month walk that
+// asks LastDayOfHebrewMonth for each month. JulianDayToHebrew gives the same
+// dates with fewer evaluations; this path stays as the reference it is
+// tested against. It adds to yearSearchEvaluations the number of times its
 // year search evaluates HebrewElapsedDays. The count lets the tests hold the
 // search to its bound without any state outside the call.
 void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,

@@ -309,7 +309,8 @@ bool IsNextDay(const DateFields& before, const DateFields& after) {
            after.month == 1 && after.day == 1;
 }
 
-// Every day number that converts, each against the day before it.
+// Every day number that converts, each against the day before it, through
+// the literal search; the faster public conversion must agree on every day.
 TEST(JulianDayToHebrew, ConsecutiveDaysFollowEachOther) {
     constexpr JulianDayNumber kLast = 12307951;
     EXPECT_EQ(ToHebrew(kHebrewEpoch), (DateFields{0, 0, 0}));
@@ -320,6 +321,7 @@ TEST(JulianDayToHebrew, ConsecutiveDaysFollowEachOther) {
         std::int32_t evaluations = 0;
         detail::JulianDayToHebrew(jd, date.year, date.month, date.day, evaluations);
         ASSERT_LE(evaluations, 24) << jd;
+        ASSERT_EQ(ToHebrew(jd), date) << jd;
         if (evaluations > mostEvaluations) mostEvaluations = evaluations;
         ASSERT_GE(date.month, 1) << jd;
         ASSERT_LE(date.month, MonthsIn(date.year)) << jd;
