@@ -242,8 +242,10 @@ double NewMoonInstant(std::int32_t n) {
 }
 
 double MonthStartInstant(std::int32_t n) {
-    const double t = NewMoonInstant(n);
+    return detail::MonthStartFromNewMoon(NewMoonInstant(n));
+}
 
+double detail::MonthStartFromNewMoon(double t) {
     ClearFloatingPointStatus();
     // Fraction of the Julian Date past noon UT, held in single precision.
     const float frac = ToSingle(t - FloorToInt32(t));
