@@ -3,6 +3,7 @@
 // conversion's own downward search.
 #include "M_hijri.h"
 #include "M_hijri_detail.h"
+#include "islamic_fields.h"
 #include "sweep.h"
 
 #include <gtest/gtest.h>
@@ -11,22 +12,14 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <ostream>
 
 namespace velmora {
 namespace {
 
-struct Fields {
-    std::int16_t year, month, day;
-    bool operator==(const Fields&) const = default;
-};
+using test::Fields;
 
-std::ostream& operator<<(std::ostream& out, const Fields& d) {
-    return out << d.year << "/" << d.month << "/" << d.day;
-}
-
-constexpr JulianDayNumber kFirstConvertibleDay = -9663479;  // Islamic -32768/1/1
-constexpr JulianDayNumber kLastConvertibleDay = 13559958;   // Islamic 32767/12/29
+constexpr JulianDayNumber kFirstConvertibleDay = test::kFirstIslamicDay;
+constexpr JulianDayNumber kLastConvertibleDay = test::kLastIslamicDay;
 
 // Month 1 of 1405 belongs to lunation 1048.
 constexpr std::int64_t kEpochLunation = 1048;

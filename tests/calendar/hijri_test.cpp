@@ -4,6 +4,7 @@
 #include "M_hijri_detail.h"
 #include "M_persian.h"
 #include "civil_inverse.h"
+#include "islamic_fields.h"
 #include "sweep.h"
 
 #include <gtest/gtest.h>
@@ -12,19 +13,11 @@
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
-#include <ostream>
 
 namespace velmora {
 namespace {
 
-struct Fields {
-    std::int16_t year, month, day;
-    bool operator==(const Fields&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Fields& d) {
-    return out << d.year << "/" << d.month << "/" << d.day;
-}
+using test::Fields;
 
 Fields Islamic(JulianDayNumber jd, std::int32_t& monthStartsComputed) {
     Fields d{};
@@ -43,10 +36,8 @@ Fields Civil(JulianDayNumber jd) {
     return d;
 }
 
-// The convertible day numbers: Persian -31793/12/10 to 31792/8/8, Islamic
-// -32768/1/1 to 32767/12/29.
-constexpr JulianDayNumber kFirstConvertibleDay = -9663479;
-constexpr JulianDayNumber kLastConvertibleDay = 13559958;
+constexpr JulianDayNumber kFirstConvertibleDay = test::kFirstIslamicDay;
+constexpr JulianDayNumber kLastConvertibleDay = test::kLastIslamicDay;
 
 enum class CivilCalendar { Gregorian, Julian, OutOfRange };
 
