@@ -10,10 +10,18 @@ namespace velmora {
 // of 1 January 1900.
 double NewMoonInstant(std::int32_t n);
 
-// The instant from which the month of lunation n counts.
+// The instant from which the month of lunation n counts: the new moon itself
+// when it falls after midnight and no later than 03:00 UT, otherwise one day
+// later. A month's first day is the first day whose midnight is at or after
+// this instant.
 double MonthStartInstant(std::int32_t n);
 
-// The Islamic date of day number jd.
+// The Islamic date of day number jd; lunation 1048 begins month 1 of 1405,
+// years have 12 months and there is no year 0. The fields first receive the
+// civil date of jd (JulianDayToGregorian), which estimates the lunation; then
+// year, month, the corrected month and year, the year past 0 and last the day
+// are written. Outside day numbers -9663479..13559958 the year leaves 16 bits
+// and OverflowError is raised with the fields written so far kept.
 void JulianDayToIslamic(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
                         std::int16_t& day);
 

@@ -1,0 +1,283 @@
+#include "M_hijri.h"
+
+#include <array>
+#include <cmath>
+
+#include "M_civil.h"
+#include "M_hijri_detail.h"
+
+namespace velmora {
+
+namespace {
+
+// ---- The lunar-phase series ----------------------------------------------
+// The published low-precision series for the instant of a new moon: a mean
+// lunation from the epoch of 1900, 13 periodic corrections in the Sun's and
+// the Moon's mean anomalies and the Moon's argument of latitude, and a
+// quadratic delta-T from dynamical to universal time. Every quantity is a
+// double stored before it is used again, each expression is evaluated left
+// to right as written, and each step ends with a test of the floating-point
+// status, so the result has the same bits on every conforming platform.
+
+// Time argument T is in Julian centuries of 1236.85 lunations from 1900.
+constexpr double kLunationsPerCentury = 1236.85;
+
+// Degrees to radians by the stored constants of the series. They are not
+// pi/180 in double precision (0.017453292519943295): the results depend on
+// these exact literals.
+constexpr double kRadiansPerDegree = 0.0174532925199433;
+constexpr double kRadiansPerTwoDegrees = 0.0349065850398866;
+
+// Mean new moon: lunation 0 falls at Julian Date 2415020.75933 (dynamical
+// time, 31 December 1899 about 18:13) and a mean lunation lasts 29.53058868
+// days.
+constexpr double kMeanNewMoonAtEpoch = 2415020.75933;
+constexpr double kMeanSynodicMonth = 29.53058868;
+
+// Delta-T comes out in minutes.
+constexpr double kMinutesPerDay = 1440.0;
+
+// The periodic corrections of the table, in days, in the order they are
+// summed. Term 1 has the time-dependent coefficient 0.1734 - T * 0.000393 and
+// starts the sum; every later term is added or subtracted as its sign says.
+constexpr double kSunAnomalyCoefficient = 0.1734;
+constexpr double kSunAnomalyCoefficientRate = 0.000393;  // per century
+
+struct PeriodicTerm {
+    double coefficient;  // days
+    bool subtracted;
+};
+
+constexpr int kPeriodicTermCount = 13;
+
+// Terms 2 to 13; their sine arguments are formed in PeriodicArguments.
+constexpr std::array<PeriodicTerm, kPeriodicTermCount - 1> kLaterPeriodicTerms = {{
+    {0.0021, false},  //  2: 2M
+    {0.4068, true},   //  3: M'
+    {0.0161, false},  //  4: 2M'
+    {0.0004, true},   //  5: 3M'
+    {0.0104, false},  //  6: 2F
+    {0.0051, true},   //  7: M' + M
+    {0.0074, true},   //  8: M - M'
+    {0.0004, false},  //  9: 2F + M
+    {0.0004, true},   // 10: 2F - M
+    {0.0006, true},   // 11: 2F + M'
+    {0.0010, false},  // 12: 2F - M'
+    {0.0005, false},  // 13: 2M' + M
+}};
+
+// Sine arguments of terms 1 to 13 in radians, from the stored anomalies M
+// (Sun) and Mp (Moon) and the doubled argument of latitude F2, grouped as
+// the table writes them.
+std::array<double, kPeriodicTermCount> PeriodicArguments(double M, double Mp, double F2) {
+    return {M,       M + M,   Mp,      Mp + Mp, Mp * 3,  F2,           Mp + M,
+            M - Mp,  F2 + M,  F2 - M,  F2 + Mp, F2 - Mp, (Mp + Mp) + M};
+}
+
+// The sum of the 13 periodic terms, in days, taken in table order.
+double PeriodicCorrection(double T, double M, double Mp, double F2) {
+    const std::array<double, kPeriodicTermCount> arguments = PeriodicArguments(M, Mp, F2);
+    CheckFloatingPointStatus();
+
+    const double firstCoefficient = kSunAnomalyCoefficient - T * kSunAnomalyCoefficientRate;
+    const double firstSine = std::sin(arguments[0]);
+    double corr = firstCoefficient * firstSine;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const double sine = std::sin(arguments[i]);
+        const PeriodicTerm& term = kLaterPeriodicTerms[i - 1];
+        const double value = sine * term.coefficient;
+        corr = term.subtracted ? corr - value : corr + value;
+    }
+    CheckFloatingPointStatus();
+    return corr;
+}
+
+// ---- Month starts --------------------------------------------------------
+// A Julian Date's fraction counts from noon UT, so midnight UT is 0.5. The
+// new moon's hour is read in a zone three hours ahead of UT; a new moon up to
+// 06:00 there (03:00 UT) starts its month on the next day, a later one on the
+// day after.
+constexpr double kMidnightFraction = 0.5;
+constexpr double kHoursPerDay = 24.0;
+constexpr double kZoneHoursAheadOfUT = 3.0;
+constexpr double kLatestZoneHourForNextDay = 6.0;
+constexpr double kOneDay = 1.0;
+
+double DayLater(double instant) {
+    const double later = instant + kOneDay;
+    CheckFloatingPointStatus();
+    return later;
+}
+
+// ---- Islamic dates -------------------------------------------------------
+// Months are counted straight through the lunations, 12 to a year, and
+// lunation 1048 begins month 1 of 1405.
+constexpr std::int32_t kEpochLunation = 1048;
+constexpr double kEpochYear = 1405.0;
+constexpr std::int32_t kMonthsPerYear = 12;
+constexpr double kMonthsPerYearAsDouble = 12.0;
+
+// The lunation estimate reads the civil date as a decimal year from 1900 and
+// multiplies it by 12.3685 lunations a year, a little above the Gregorian
+// rate, plus 0.6. The estimate is never below the lunation sought, so the
+// search only moves downward.
+constexpr double kMonthRoundingShift = 0.5;  // months 1..12 round to 0,2,2,4,4,..,12
+constexpr double kEstimateDaysPerYear = 365.0;
+constexpr double kEstimateEpochYear = 1900.0;
+constexpr double kEstimateLunationsPerYear = 12.3685;
+constexpr double kEstimateOffset = 0.6;
+
+// The lunation at or above the one whose month contains the civil date in
+// the fields. Far in the past the fields leave their usual ranges; they are
+// used as they stand.
+std::int32_t EstimateLunation(std::int16_t year, std::int16_t month, std::int16_t day) {
+    ClearFloatingPointStatus();
+    const std::int16_t m = RoundToInt16(month - kMonthRoundingShift);
+    CheckFloatingPointStatus();
+    const std::int32_t n =
+        FloorToInt32((m / kMonthsPerYearAsDouble + year + day / kEstimateDaysPerYear -
+                      kEstimateEpochYear) *
+                         kEstimateLunationsPerYear +
+                     kEstimateOffset);
+    CheckFloatingPointStatus();
+    return n;
+}
+
+// The month containing a day: the latest month start f with f <= dayStart.
+struct FoundMonth {
+    std::int32_t lunation;
+    double start;  // f, Julian Date
+};
+
+// Searches down from the estimate until a month start at or before dayStart
+// turns up. n ends one below the lunation of the last start computed and is
+// moved back up, each step a checked 32-bit operation.
+FoundMonth SearchMonthDownward(double dayStart, std::int32_t n,
+                               std::int32_t& monthStartsComputed) {
+    double f;
+    do {
+        f = MonthStartInstant(n);
+        ++monthStartsComputed;
+        n = CheckedSub32(n, 1);
+    } while (dayStart < f);
+    n = CheckedAdd32(n, 1);
+    return {n, f};
+}
+
+// Writes year and month of lunation n: year first, then month, then both
+// again when a negative month index is folded into the previous year, then
+// the year once more when it has to skip year 0. A value outside 16 bits
+// raises OverflowError with the fields written so far kept.
+void StoreIslamicYearAndMonth(std::int32_t n, std::int16_t& year, std::int16_t& month) {
+    // L lies in about -416300..380800 over the day numbers that convert.
+    const std::int32_t L = CheckedSub32(n, kEpochLunation);
+
+    ClearFloatingPointStatus();
+    // Fix(L / 12) + 1405 is whole; the rounding only checks the 16-bit range.
+    year = RoundToInt16(Fix(L / kMonthsPerYearAsDouble) + kEpochYear);
+    CheckFloatingPointStatus();
+
+    // The truncating remainder takes L's sign, so month is -10..12 here.
+    month = Narrow16(CheckedAdd32(L % kMonthsPerYear, 1));
+    if (month < 1) {
+        month = CheckedAdd16(month, kMonthsPerYear);
+        year = CheckedSub16(year, 1);
+    }
+    // Astronomical year 0 is shown as -1: there is no year 0.
+    if (year < 1) year = CheckedSub16(year, 1);
+}
+
+// Day of the month of day number jd in the month that starts at f.
+std::int16_t DayOfMonth(JulianDayNumber jd, double f) {
+    ClearFloatingPointStatus();
+    const std::int16_t day = FloorToInt16((jd - f) + kMidnightFraction);
+    CheckFloatingPointStatus();
+    return day;
+}
+
+}  // namespace
+
+double NewMoonInstant(std::int32_t n) {
+    ClearFloatingPointStatus();
+    const double k = n;  // exact
+    const double T = k / kLunationsPerCentury;
+    CheckFloatingPointStatus();
+    const double T2 = T * T;
+    CheckFloatingPointStatus();
+    const double T3 = T * T2;
+    CheckFloatingPointStatus();
+
+    // Long-period argument, degrees to radians.
+    const double A = ((T * 132.87 + 166.56) - T2 * 0.009173) * kRadiansPerDegree;
+    const double sA = std::sin(A);
+    CheckFloatingPointStatus();
+
+    const double mean = k * kMeanSynodicMonth + kMeanNewMoonAtEpoch + T2 * 0.0001178 -
+                        T3 * 0.000000155 + sA * 0.00033;
+    CheckFloatingPointStatus();
+
+    // Sun's mean anomaly.
+    const double M = (k * 29.10535608 + 359.2242 - T2 * 0.0000333 - T3 * 0.00000347) *
+                     kRadiansPerDegree;
+    CheckFloatingPointStatus();
+    // Moon's mean anomaly.
+    const double Mp = (k * 385.81691806 + 306.0253 + T2 * 0.0107306 + T3 * 0.00001236) *
+                      kRadiansPerDegree;
+    CheckFloatingPointStatus();
+    // Twice the Moon's argument of latitude: the whole degree expression is
+    // multiplied by the doubled constant, and no separate F is formed.
+    const double F2 = (k * 390.67050646 + 21.2964 - T2 * 0.0016528 - T3 * 0.00000239) *
+                      kRadiansPerTwoDegrees;
+    CheckFloatingPointStatus();
+
+    const double corr = PeriodicCorrection(T, M, Mp, F2);
+
+    // Delta-T: dynamical time runs ahead of universal time by this many days.
+    const double dT = (T * 1.2053 + 0.41 + T2 * 0.4992) / kMinutesPerDay;
+    CheckFloatingPointStatus();
+
+    const double instant = (mean + corr) - dT;
+    CheckFloatingPointStatus();
+    return instant;
+}
+
+double MonthStartInstant(std::int32_t n) {
+    return detail::MonthStartFromNewMoon(NewMoonInstant(n));
+}
+
+double detail::MonthStartFromNewMoon(double t) {
+    ClearFloatingPointStatus();
+    // Fraction of the Julian Date past noon UT, held in single precision.
+    const float frac = ToSingle(t - FloorToInt32(t));
+    CheckFloatingPointStatus();
+    // A new moon between noon and midnight UT (midnight itself included).
+    if (frac <= kMidnightFraction) return DayLater(t);
+
+    // Hour of the new moon in the zone ahead of UT, from the single frac.
+    const float h = ToSingle((frac - kMidnightFraction) * kHoursPerDay + kZoneHoursAheadOfUT);
+    CheckFloatingPointStatus();
+    if (h <= kLatestZoneHourForNextDay) return t;
+    return DayLater(t);
+}
+
+void detail::JulianDayToIslamic(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
+                                std::int16_t& day, std::int32_t& monthStartsComputed) {
+    // The fields first hold the civil date; it gives the lunation estimate.
+    JulianDayToGregorian(jd, year, month, day);
+    const std::int32_t estimate = EstimateLunation(year, month, day);
+
+    // Day jd begins at midnight UT, Julian Date jd - 0.5 (exact).
+    const double dayStart = jd - kMidnightFraction;
+    const FoundMonth found = SearchMonthDownward(dayStart, estimate, monthStartsComputed);
+
+    StoreIslamicYearAndMonth(found.lunation, year, month);
+    day = DayOfMonth(jd, found.start);
+}
+
+void JulianDayToIslamic(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
+                        std::int16_t& day) {
+    std::int32_t monthStartsComputed = 0;
+    detail::JulianDayToIslamic(jd, year, month, day, monthStartsComputed);
+}
+
+}  // namespace velmora
