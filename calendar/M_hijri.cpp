@@ -33,6 +33,8 @@ constexpr double kRadiansPerTwoDegrees = 0.0349065850398866;
 // days.
 constexpr double kMeanNewMoonAtEpoch = 2415020.75933;
 constexpr double kMeanSynodicMonth = 29.53058868;
+// The long-period term: sA days times this coefficient.
+constexpr double kLongPeriodCoefficient = 0.00033;
 
 // Delta-T comes out in minutes.
 constexpr double kMinutesPerDay = 1440.0;
@@ -74,22 +76,163 @@ std::array<double, kPeriodicTermCount> PeriodicArguments(double M, double Mp, do
             M - Mp,  F2 + M,  F2 - M,  F2 + Mp, F2 - Mp, (Mp + Mp) + M};
 }
 
-// The sum of the 13 periodic terms, in days, taken in table order.
-double PeriodicCorrection(double T, double M, double Mp, double F2) {
-    const std::array<double, kPeriodicTermCount> arguments = PeriodicArguments(M, Mp, F2);
-    CheckFloatingPointStatus();
+using PeriodicSines = std::array<double, kPeriodicTermCount>;
 
+// The sum of the 13 periodic terms, in days, taken in table order, from the
+// sines of their arguments.
+double SumPeriodicTerms(double T, const PeriodicSines& sines) {
     const double firstCoefficient = kSunAnomalyCoefficient - T * kSunAnomalyCoefficientRate;
-    const double firstSine = std::sin(arguments[0]);
-    double corr = firstCoefficient * firstSine;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const double sine = std::sin(arguments[i]);
+    double corr = firstCoefficient * sines[0];
+    for (std::size_t i = 1; i < sines.size(); ++i) {
         const PeriodicTerm& term = kLaterPeriodicTerms[i - 1];
-        const double value = sine * term.coefficient;
+        const double value = sines[i] * term.coefficient;
         corr = term.subtracted ? corr - value : corr + value;
     }
     CheckFloatingPointStatus();
     return corr;
+}
+
+// The periodic correction as the series states it: 13 sines of the table's
+// arguments.
+double PeriodicCorrection(double T, double M, double Mp, double F2) {
+    const std::array<double, kPeriodicTermCount> arguments = PeriodicArguments(M, Mp, F2);
+    CheckFloatingPointStatus();
+    PeriodicSines sines;
+    for (std::size_t i = 0; i < arguments.size(); ++i) sines[i] = std::sin(arguments[i]);
+    CheckFloatingPointStatus();
+    return SumPeriodicTerms(T, sines);
+}
+
+// The same correction from the sines and cosines of M, M' and 2F alone, by
+// the angle-sum and multiple-angle identities. The sines differ from those
+// of the table's arguments by a few units in their last place; weighted by
+// coefficients below 0.41 that is far below the last place of the Julian
+// Date they are added to, so the conversion's dates come out the same, as a
+// test checks day by day over the whole range.
+double PeriodicCorrectionByIdentities(double T, double M, double Mp, double F2) {
+    const double sM = std::sin(M), cM = std::cos(M);
+    const double sP = std::sin(Mp), cP = std::cos(Mp);
+    const double sF = std::sin(F2), cF = std::cos(F2);
+    CheckFloatingPointStatus();
+    const double s2P = 2.0 * sP * cP;       // sin 2M'
+    const double c2P = 1.0 - 2.0 * sP * sP;  // cos 2M'
+    const PeriodicSines sines = {
+        sM,                           // M
+        2.0 * sM * cM,                // 2M
+        sP,                           // M'
+        s2P,                          // 2M'
+        sP * (3.0 - 4.0 * sP * sP),   // 3M'
+        sF,                           // 2F
+        sP * cM + cP * sM,            // M' + M
+        sM * cP - cM * sP,            // M - M'
+        sF * cM + cF * sM,            // 2F + M
+        sF * cM - cF * sM,            // 2F - M
+        sF * cP + cF * sP,            // 2F + M'
+        sF * cP - cF * sP,            // 2F - M'
+        s2P * cM + c2P * sM,          // 2M' + M
+    };
+    CheckFloatingPointStatus();
+    return SumPeriodicTerms(T, sines);
+}
+
+// The time arguments of lunation n: k = n, and T in centuries with its
+// square and cube.
+struct TimeArguments {
+    double k, T, T2, T3;
+};
+
+TimeArguments TimeArgumentsOf(std::int32_t n) {
+    const double k = n;  // exact
+    const double T = k / kLunationsPerCentury;
+    CheckFloatingPointStatus();
+    const double T2 = T * T;
+    CheckFloatingPointStatus();
+    const double T3 = T * T2;
+    CheckFloatingPointStatus();
+    return {k, T, T2, T3};
+}
+
+// The mean new moon without its long-period term: the lunation count, the
+// epoch and the secular T2 and T3 terms, summed left to right.
+double SecularMeanNewMoon(const TimeArguments& time) {
+    const double secular = time.k * kMeanSynodicMonth + kMeanNewMoonAtEpoch +
+                           time.T2 * 0.0001178 - time.T3 * 0.000000155;
+    CheckFloatingPointStatus();
+    return secular;
+}
+
+// Delta-T: dynamical time runs ahead of universal time by this many days.
+double DeltaTDays(const TimeArguments& time) {
+    const double dT = (time.T * 1.2053 + 0.41 + time.T2 * 0.4992) / kMinutesPerDay;
+    CheckFloatingPointStatus();
+    return dT;
+}
+
+// ---- A cheap lower bound of the new moon ----------------------------------
+// The new moon is the secular mean plus the long-period term plus the
+// periodic correction, less delta-T. Every sine lies in -1..1, so the two
+// sine terms together move it by at most the sum of their coefficients'
+// magnitudes; a thousandth of a day more covers the rounding of the sums
+// (a few units in the last place of numbers below 2^24). Subtracting that
+// from the sine-free part bounds the new moon, and so its month start
+// (the new moon or a day later), from below without a single sine.
+constexpr double kRoundingAllowance = 0.001;
+
+constexpr double LaterTermsMagnitude() {
+    double sum = 0.0;
+    for (const PeriodicTerm& term : kLaterPeriodicTerms) sum += term.coefficient;
+    return sum;
+}
+
+double EarliestMonthStart(std::int32_t n) {
+    ClearFloatingPointStatus();
+    const TimeArguments time = TimeArgumentsOf(n);
+    const double firstCoefficient = kSunAnomalyCoefficient - time.T * kSunAnomalyCoefficientRate;
+    const double swing = std::fabs(firstCoefficient) + LaterTermsMagnitude() +
+                         kLongPeriodCoefficient + kRoundingAllowance;
+    const double earliest = SecularMeanNewMoon(time) - DeltaTDays(time) - swing;
+    CheckFloatingPointStatus();
+    return earliest;
+}
+
+// The new moon of lunation n with the given way of forming the periodic
+// correction.
+template <typename Correction>
+double NewMoonWith(std::int32_t n, Correction correction) {
+    ClearFloatingPointStatus();
+    const TimeArguments time = TimeArgumentsOf(n);
+    const double k = time.k, T = time.T, T2 = time.T2, T3 = time.T3;
+
+    // Long-period argument, degrees to radians.
+    const double A = ((T * 132.87 + 166.56) - T2 * 0.009173) * kRadiansPerDegree;
+    const double sA = std::sin(A);
+    CheckFloatingPointStatus();
+
+    // The secular sum is the left part of the mean's left-to-right sum, so
+    // adding the long-period term to it gives the same bits.
+    const double mean = SecularMeanNewMoon(time) + sA * kLongPeriodCoefficient;
+    CheckFloatingPointStatus();
+
+    // Sun's mean anomaly.
+    const double M = (k * 29.10535608 + 359.2242 - T2 * 0.0000333 - T3 * 0.00000347) *
+                     kRadiansPerDegree;
+    CheckFloatingPointStatus();
+    // Moon's mean anomaly.
+    const double Mp = (k * 385.81691806 + 306.0253 + T2 * 0.0107306 + T3 * 0.00001236) *
+                      kRadiansPerDegree;
+    CheckFloatingPointStatus();
+    // Twice the Moon's argument of latitude: the whole degree expression is
+    // multiplied by the doubled constant, and no separate F is formed.
+    const double F2 = (k * 390.67050646 + 21.2964 - T2 * 0.0016528 - T3 * 0.00000239) *
+                      kRadiansPerTwoDegrees;
+    CheckFloatingPointStatus();
+
+    const double corr = correction(T, M, Mp, F2);
+    const double dT = DeltaTDays(time);
+
+    const double instant = (mean + corr) - dT;
+    CheckFloatingPointStatus();
+    return instant;
 }
 
 // ---- Month starts --------------------------------------------------------
@@ -164,6 +307,17 @@ FoundMonth SearchMonthDownward(double dayStart, std::int32_t n,
     return {n, f};
 }
 
+// The same search, passing over every lunation whose month provably starts
+// after dayStart without computing its new moon. Month starts increase with
+// the lunation, so it stops at the same lunation with the same start.
+FoundMonth SearchMonthDownwardSkippingLateMonths(double dayStart, std::int32_t n) {
+    for (;; n = CheckedSub32(n, 1)) {
+        if (dayStart < EarliestMonthStart(n)) continue;
+        const double f = detail::MonthStartFromNewMoon(NewMoonWith(n, PeriodicCorrectionByIdentities));
+        if (!(dayStart < f)) return {n, f};
+    }
+}
+
 // Writes year and month of lunation n: year first, then month, then both
 // again when a negative month index is folded into the previous year, then
 // the year once more when it has to skip year 0. A value outside 16 bits
@@ -197,49 +351,7 @@ std::int16_t DayOfMonth(JulianDayNumber jd, double f) {
 
 }  // namespace
 
-double NewMoonInstant(std::int32_t n) {
-    ClearFloatingPointStatus();
-    const double k = n;  // exact
-    const double T = k / kLunationsPerCentury;
-    CheckFloatingPointStatus();
-    const double T2 = T * T;
-    CheckFloatingPointStatus();
-    const double T3 = T * T2;
-    CheckFloatingPointStatus();
-
-    // Long-period argument, degrees to radians.
-    const double A = ((T * 132.87 + 166.56) - T2 * 0.009173) * kRadiansPerDegree;
-    const double sA = std::sin(A);
-    CheckFloatingPointStatus();
-
-    const double mean = k * kMeanSynodicMonth + kMeanNewMoonAtEpoch + T2 * 0.0001178 -
-                        T3 * 0.000000155 + sA * 0.00033;
-    CheckFloatingPointStatus();
-
-    // Sun's mean anomaly.
-    const double M = (k * 29.10535608 + 359.2242 - T2 * 0.0000333 - T3 * 0.00000347) *
-                     kRadiansPerDegree;
-    CheckFloatingPointStatus();
-    // Moon's mean anomaly.
-    const double Mp = (k * 385.81691806 + 306.0253 + T2 * 0.0107306 + T3 * 0.00001236) *
-                      kRadiansPerDegree;
-    CheckFloatingPointStatus();
-    // Twice the Moon's argument of latitude: the whole degree expression is
-    // multiplied by the doubled constant, and no separate F is formed.
-    const double F2 = (k * 390.67050646 + 21.2964 - T2 * 0.0016528 - T3 * 0.00000239) *
-                      kRadiansPerTwoDegrees;
-    CheckFloatingPointStatus();
-
-    const double corr = PeriodicCorrection(T, M, Mp, F2);
-
-    // Delta-T: dynamical time runs ahead of universal time by this many days.
-    const double dT = (T * 1.2053 + 0.41 + T2 * 0.4992) / kMinutesPerDay;
-    CheckFloatingPointStatus();
-
-    const double instant = (mean + corr) - dT;
-    CheckFloatingPointStatus();
-    return instant;
-}
+double NewMoonInstant(std::int32_t n) { return NewMoonWith(n, PeriodicCorrection); }
 
 double MonthStartInstant(std::int32_t n) {
     return detail::MonthStartFromNewMoon(NewMoonInstant(n));
@@ -260,24 +372,38 @@ double detail::MonthStartFromNewMoon(double t) {
     return DayLater(t);
 }
 
-void detail::JulianDayToIslamic(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
-                                std::int16_t& day, std::int32_t& monthStartsComputed) {
+namespace {
+
+// Day number to Islamic date with the given month search.
+template <typename Search>
+void IslamicDateOf(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
+                   std::int16_t& day, Search search) {
     // The fields first hold the civil date; it gives the lunation estimate.
     JulianDayToGregorian(jd, year, month, day);
     const std::int32_t estimate = EstimateLunation(year, month, day);
 
     // Day jd begins at midnight UT, Julian Date jd - 0.5 (exact).
     const double dayStart = jd - kMidnightFraction;
-    const FoundMonth found = SearchMonthDownward(dayStart, estimate, monthStartsComputed);
+    const FoundMonth found = search(dayStart, estimate);
 
     StoreIslamicYearAndMonth(found.lunation, year, month);
     day = DayOfMonth(jd, found.start);
 }
 
+}  // namespace
+
+void detail::JulianDayToIslamic(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
+                                std::int16_t& day, std::int32_t& monthStartsComputed) {
+    IslamicDateOf(jd, year, month, day, [&](double dayStart, std::int32_t estimate) {
+        return SearchMonthDownward(dayStart, estimate, monthStartsComputed);
+    });
+}
+
 void JulianDayToIslamic(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
                         std::int16_t& day) {
-    std::int32_t monthStartsComputed = 0;
-    detail::JulianDayToIslamic(jd, year, month, day, monthStartsComputed);
+    IslamicDateOf(jd, year, month, day, SearchMonthDownwardSkippingLateMonths);
 }
+
+double detail::EarliestMonthStart(std::int32_t n) { return velmora::EarliestMonthStart(n); }
 
 }  // namespace velmora

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdint>
 #include <exception>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -102,35 +103,60 @@ inline std::int16_t Narrow16(std::int32_t value) {
 
 // ---- Floating point ------------------------------------------------------
 
-// Truncation toward zero (-2.5 -> -2.0, -0.9999 -> -0.0).
-inline double Fix(double x) noexcept { return std::trunc(x); }
+// Rounding to whole numbers is written out with integer conversions, which
+// truncate toward zero in every rounding mode, instead of calling trunc,
+// floor and round: without SSE4.1 those are library calls, and the calendar
+// rounds in almost every step. Every double of magnitude 2^52 or more is a
+// whole number already.
+constexpr double kAllWholeFrom = 0x1p52;
 
-// Double to single precision, round to nearest with ties to even.
+// Truncation toward zero (-2.5 -> -2.0, -0.9999 -> -0.0).
+inline double Fix(double x) noexcept {
+    if (!(std::fabs(x) < kAllWholeFrom)) return x;  // whole, infinite or NaN
+    return std::copysign(static_cast<double>(static_cast<std::int64_t>(x)), x);
+}
+
+// Largest whole number not above x, for |x| < 2^52.
+inline std::int64_t FloorOfSmall(double x) noexcept {
+    const auto whole = static_cast<std::int64_t>(x);  // toward zero
+    return static_cast<double>(whole) > x ? whole - 1 : whole;
+}
+
+// Nearest whole number, ties to even, for |x| < 2^52 (2.5 -> 2, 3.5 -> 4,
+// -0.5 -> 0). The distance to the floor is exact there.
+inline std::int64_t RoundHalfEvenOfSmall(double x) noexcept {
+    const std::int64_t below = FloorOfSmall(x);
+    const double above = x - static_cast<double>(below);  // 0 <= above < 1
+    if (above > 0.5 || (above == 0.5 && below % 2 != 0)) return below + 1;
+    return below;
+}
+
+// Double to single precision: round to nearest, ties to even.
 inline float ToSingle(double x) noexcept { return static_cast<float>(x); }
 
-// Nearest integer with ties to even (2.5 -> 2, 3.5 -> 4, -0.5 -> -0.0),
-// computed explicitly so it never depends on the current rounding mode.
-inline double RoundHalfEven(double x) noexcept {
-    double r = std::round(x);  // nearest, ties away from zero
-    if (std::fabs(r - x) == 0.5) r = 2.0 * std::round(x / 2.0);
-    return r;
+// x converted to a whole number by rounding (ties to even) or flooring, which
+// must fit the target type or raise OverflowError; NaN never fits. The range
+// test comes first and keeps the integer conversions defined.
+template <typename Int, std::int64_t (*Whole)(double)>
+Int CheckedWhole(double x) {
+    constexpr double kSlack = 1.0;  // values within one of the range still may fit
+    if (!(x > static_cast<double>(std::numeric_limits<Int>::min()) - kSlack &&
+          x < static_cast<double>(std::numeric_limits<Int>::max()) + kSlack))
+        RaiseOverflow();
+    const std::int64_t whole = Whole(x);
+    if (whole < std::numeric_limits<Int>::min() || whole > std::numeric_limits<Int>::max())
+        RaiseOverflow();
+    return static_cast<Int>(whole);
 }
 
-// The rounded or floored value must lie in the target range; NaN never does.
-inline std::int16_t DoubleToInt16(double whole) {
-    if (!(whole >= -32768.0 && whole <= 32767.0)) RaiseOverflow();
-    return static_cast<std::int16_t>(whole);
+inline std::int16_t RoundToInt16(double x) {
+    return CheckedWhole<std::int16_t, RoundHalfEvenOfSmall>(x);
 }
-
-inline std::int32_t DoubleToInt32(double whole) {
-    if (!(whole >= -2147483648.0 && whole <= 2147483647.0)) RaiseOverflow();
-    return static_cast<std::int32_t>(whole);
+inline std::int32_t RoundToInt32(double x) {
+    return CheckedWhole<std::int32_t, RoundHalfEvenOfSmall>(x);
 }
-
-inline std::int16_t RoundToInt16(double x) { return DoubleToInt16(RoundHalfEven(x)); }
-inline std::int32_t RoundToInt32(double x) { return DoubleToInt32(RoundHalfEven(x)); }
-inline std::int16_t FloorToInt16(double x) { return DoubleToInt16(std::floor(x)); }
-inline std::int32_t FloorToInt32(double x) { return DoubleToInt32(std::floor(x)); }
+inline std::int16_t FloorToInt16(double x) { return CheckedWhole<std::int16_t, FloorOfSmall>(x); }
+inline std::int32_t FloorToInt32(double x) { return CheckedWhole<std::int32_t, FloorOfSmall>(x); }
 
 // A checked floating-point step begins by clearing the status, so a flag left
 // by earlier code never leaks in, and ends by testing it. The flags are
@@ -144,12 +170,16 @@ inline std::int32_t FloorToInt32(double x) { return DoubleToInt32(std::floor(x))
 // x87 unit, and other processors) <cfenv> covers every unit.
 #ifdef VELMORA_SSE_STATUS
 // Exception flags in the low six bits: invalid 0x01, denormal 0x02,
-// divide-by-zero 0x04, overflow 0x08, underflow 0x10, inexact 0x20.
-constexpr unsigned kSseExceptionFlags = 0x3F;
+// divide-by-zero 0x04, overflow 0x08, underflow 0x10, inexact 0x20. Only the
+// three fault flags are ever tested, so only they need clearing, and the
+// register is written only when one of them is set: writing it stalls the
+// pipeline, and almost every step would otherwise pay that for the inexact
+// flag that nearly every operation raises.
 constexpr unsigned kSseFaultFlags = 0x01 | 0x04 | 0x08;
 
 inline void ClearFloatingPointStatus() noexcept {
-    _mm_setcsr(_mm_getcsr() & ~kSseExceptionFlags);
+    const unsigned status = _mm_getcsr();
+    if ((status & kSseFaultFlags) != 0) _mm_setcsr(status & ~kSseFaultFlags);
 }
 
 inline bool FloatingPointFaultPending() noexcept {

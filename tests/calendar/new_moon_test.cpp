@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cfenv>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -116,6 +117,20 @@ TEST(NewMoonInstant, LunationsFollowEachOtherAtTheSynodicSpacing) {
         }
         EXPECT_GT(compared, (span.last - span.first) / test::kSweepStride - 1);
     }
+}
+
+// The sine-free bound that lets the conversion skip month starts lies below
+// every month start it stands for, and close enough to be useful: within the
+// largest swing of the periodic terms, a little over three quarters of a day,
+// plus the day a month start may add.
+TEST(EarliestMonthStart, BoundsEveryMonthStartFromBelow) {
+    double widest = 0.0;
+    for (std::int32_t n = -415240; n <= 381792; n += test::kSweepStride) {
+        const double gap = MonthStartInstant(n) - detail::EarliestMonthStart(n);
+        ASSERT_GT(gap, 0.0) << n;
+        widest = std::max(widest, gap);
+    }
+    EXPECT_LT(widest, 2.6);
 }
 
 // Every floating-point step starts from a cleared status: a fault flag left
