@@ -251,6 +251,42 @@ namespace {
 constexpr std::int64_t kMeanYearDays = 35975351;
 constexpr std::int64_t kMeanYearUnits = 98496;
 
+// A whole month is 765433 parts: 29 days, 12 hours and 793 parts.
+constexpr std::int64_t kPartsPerMonth =
+    kMeanMonthDays * kPartsPerDay + kMeanMonthHours * kPartsPerHour + kMeanMonthParts;
+constexpr std::int64_t kEpochMoladPartsOfDay = kEpochMoladHours * kPartsPerHour + kEpochMoladParts;
+
+}  // namespace
+
+// HebrewElapsedDays for years from 1 on, with the conjunction counted in
+// parts in 64 bits instead of days, hours and parts in three 32-bit steps.
+// For such years every remainder is non-negative, the month count is
+// (235 * (year - 1) + 1) / 19 (235 = 12 * 19 + 7), and the two forms give the
+// same day and time of the conjunction; a test compares them on every year
+// the conversion reaches.
+std::int32_t detail::HebrewYearStart(std::int32_t year) {
+    const std::int64_t yearsBefore = year - 1;  // 0..32768
+    const std::int64_t monthCount = (kMonthsPerCycle * yearsBefore + kLeapCyclePhase) / kYearsPerCycle;
+    const std::int64_t parts = monthCount * kPartsPerMonth + kEpochMoladPartsOfDay;
+    const std::int64_t moladDay = kEpochMoladDay + parts / kPartsPerDay;
+    const std::int64_t moladTime = parts % kPartsPerDay;
+
+    const std::int64_t moladWeekday = moladDay % kDaysPerWeek;
+    const bool postponed =
+        moladTime >= kLateConjunction ||
+        (moladWeekday == kTuesday && moladTime >= kTuesdayCommonYearLimit &&
+         !HebrewLeapYear(year)) ||
+        (moladWeekday == kMonday && moladTime >= kMondayAfterLeapLimit &&
+         HebrewLeapYear(year - 1));
+    const std::int64_t startDay = postponed ? moladDay + 1 : moladDay;
+    const std::int64_t startWeekday = startDay % kDaysPerWeek;
+    const bool forbidden =
+        startWeekday == kSunday || startWeekday == kWednesday || startWeekday == kFriday;
+    return static_cast<std::int32_t>(forbidden ? startDay + 1 : startDay);
+}
+
+namespace {
+
 std::int16_t MeanYearGuess(std::int32_t dayIndex) {
     // dayIndex is below 12307952 - 347997 here, so the product fits 64 bits
     // and the quotient 16 bits.
@@ -261,8 +297,8 @@ std::int16_t MeanYearGuess(std::int32_t dayIndex) {
 
 // The same dates as the literal search above, found with fewer evaluations:
 // the search starts from the mean-year guess instead of the 365-day estimate,
-// and the year's length comes from the two year starts the search has already
-// computed instead of two more. The estimate is still narrowed first, so the
+// evaluates year starts in the 64-bit form, and takes the year's length from
+// the two year starts the search has already computed instead of two more. The estimate is still narrowed first, so the
 // same day numbers raise OverflowError before any field is written.
 void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
                        std::int16_t& day) {
@@ -276,20 +312,20 @@ void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& mon
     year = Narrow16(CheckedAdd32(dayIndex / kEstimateDaysPerYear, 1));
 
     std::int16_t y = MeanYearGuess(dayIndex);
-    std::int32_t yearStart = HebrewElapsedDays(y);
+    std::int32_t yearStart = detail::HebrewYearStart(y);
     std::int32_t nextYearStart;
     if (yearStart > dayIndex) {
         do {
             nextYearStart = yearStart;
             y = CheckedSub16(y, 1);
-            yearStart = HebrewElapsedDays(y);
+            yearStart = detail::HebrewYearStart(y);
         } while (yearStart > dayIndex);
     } else {
-        nextYearStart = HebrewElapsedDays(CheckedAdd32(y, 1));
+        nextYearStart = detail::HebrewYearStart(CheckedAdd32(y, 1));
         while (nextYearStart <= dayIndex) {
             y = CheckedAdd16(y, 1);
             yearStart = nextYearStart;
-            nextYearStart = HebrewElapsedDays(CheckedAdd32(y, 1));
+            nextYearStart = detail::HebrewYearStart(CheckedAdd32(y, 1));
         }
     }
     year = y;

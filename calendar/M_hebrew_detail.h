@@ -15,4 +15,7 @@ namespace velmora::detail {
 void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
                        std::int16_t& day, std::int32_t& yearSearchEvaluations);
 
+// HebrewElapsedDays(year) for years from 1 on, computed in a cheaper form.
+std::int32_t HebrewYearStart(std::int32_t year);
+
 }  // namespace velmora::detail

@@ -181,9 +181,10 @@ TEST(LastDayOfHebrewMonth, MonthLengths) {
 // DaysInHebrewYear forms from 32767.
 TEST(HebrewYearArithmetic, EveryYearFollowsTheClassicalRules) {
     const std::set<std::int32_t> lengths{353, 354, 355, 383, 384, 385};
-    for (std::int32_t year = 1; year <= 32768; ++year) {
+    for (std::int32_t year = 1; year <= 32769; ++year) {
         const std::int32_t start = HebrewElapsedDays(year);
         ASSERT_EQ(start, ClassicalYearStart(year)) << year;
+        ASSERT_EQ(detail::HebrewYearStart(year), start) << year;  // the conversion's form
         const Weekday weekday = WeekdayOf(start);
         ASSERT_TRUE(weekday != kSunday && weekday != kWednesday && weekday != kFriday) << year;
         const std::int32_t days = DaysInHebrewYear(year);
