@@ -101,7 +101,9 @@ void Form1Test::clientArea() {
     Form1Fixture fixture(dpi);
     QCOMPARE(fixture.form.size(), size);
     QCOMPARE(fixture.form.windowTitle(), QString("Velmora"));
-    QVERIFY(!fixture.form.windowIcon().isNull());
+    const QList<QSize> iconSizes = fixture.form.windowIcon().availableSizes();
+    QVERIFY(iconSizes.contains(QSize(16, 16)));
+    QVERIFY(iconSizes.contains(QSize(32, 32)));
 }
 
 void Form1Test::fonts() {
