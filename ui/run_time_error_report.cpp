@@ -3,10 +3,10 @@
 namespace velmora::ui {
 namespace {
 
-// "Write a whole number from -32768 to 32767 in the %1 box." The range is an
-// isolated left-to-right run so the minus sign stays in front of its digits.
+// "Write a whole number from -32768 to 32767 in the %1 box." The lower bound
+// sits in a left-to-right embedding so that its minus sign stays in front.
 constexpr const char* kPersianInputSentence =
-    "در خانه %1 عددی صحیح از \u2066-32768\u2069 تا 32767 بنویسید.";
+    "در خانه %1 عددی صحیح از \u202A-32768\u202C تا 32767 بنویسید.";
 
 // "This date cannot be converted to this calendar."
 constexpr const char* kPersianConversionSentence = "این تاریخ را نمی‌توان به این تقویم تبدیل کرد.";

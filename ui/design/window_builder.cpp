@@ -51,23 +51,51 @@ Qt::Alignment LabelAlignment(const ControlDesign& control) {
     return horizontal | Qt::AlignTop;
 }
 
+// Tahoma's line spacing in ems: ascent 2049 plus descent 423 of 2048 units.
+constexpr double kTahomaLineSpacingEm = (2049.0 + 423.0) / 2048.0;
+
+// Sets a multi-line caption so that its lines are no farther apart than in
+// the designed Tahoma: the fallback font spaces its lines wider, and the
+// last line of a label sized for Tahoma would be cut off.
+void SetCaption(QLabel& label, const QString& caption) {
+    const double designSpacing = kTahomaLineSpacingEm * QFontInfo(label.font()).pixelSize();
+    const double actualSpacing = QFontMetricsF(label.font()).lineSpacing();
+    if (caption.isEmpty() || actualSpacing <= designSpacing) {
+        label.setTextFormat(Qt::PlainText);
+        label.setText(caption);
+        return;
+    }
+    const int percent = static_cast<int>(std::floor(100.0 * designSpacing / actualSpacing));
+    label.setTextFormat(Qt::RichText);
+    label.setText(QStringLiteral("<p style=\"line-height:%1%\">%2</p>").arg(percent).arg(caption.toHtmlEscaped()));
+}
+
+// The direction is set before the text: a label lays its text out once, in
+// the direction it has at that moment. The font too comes first, as the
+// caption's line spacing depends on it.
 QWidget* MakeLabel(const ControlDesign& control, QWidget& window) {
-    auto* label = new QLabel(QString::fromUtf8(control.caption), &window);
-    label->setTextFormat(Qt::PlainText);
+    auto* label = new QLabel(&window);
+    ApplyDirection(control, *label);
+    ApplyFont(control.font, *label);
     label->setWordWrap(true);
     label->setAlignment(LabelAlignment(control));
+    SetCaption(*label, QString::fromUtf8(control.caption));
     return label;
 }
 
 QWidget* MakeTextBox(const ControlDesign& control, QWidget& window) {
-    auto* box = new QLineEdit(QString::fromUtf8(control.caption), &window);
+    auto* box = new QLineEdit(&window);
+    ApplyDirection(control, *box);
     box->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
+    box->setText(QString::fromUtf8(control.caption));
     return box;
 }
 
 QWidget* MakeButton(const ControlDesign& control, QWidget& window) {
-    auto* button = new QPushButton(QString::fromUtf8(control.caption), &window);
+    auto* button = new QPushButton(&window);
+    ApplyDirection(control, *button);
     button->setFocusPolicy(Qt::StrongFocus);
+    button->setText(QString::fromUtf8(control.caption));
     return button;
 }
 
@@ -131,7 +159,6 @@ void BuildWindow(const WindowDesign& design, QWidget& window, double dpi) {
         widget->setObjectName(QString::fromUtf8(control.name));
         if (control.kind != ControlKind::Line) {
             widget->setGeometry(PixelRect(control, dpi));
-            ApplyDirection(control, *widget);
             ApplyFont(control.font, *widget);
             ApplyTextColour(control.colour, *widget);
         }
