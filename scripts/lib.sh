@@ -11,6 +11,14 @@ VELMORA_BUILD_PACKAGES=(
   clang libclang-rt-14-dev
 )
 
+# What running the window needs beyond the build: the X11 and Wayland
+# platform plugins of Qt (the build itself uses only the offscreen one).
+VELMORA_RUN_PACKAGES=(qt6-qpa-plugins qt6-wayland libqt6svg6)
+
+# What scripts/screenshot needs: a virtual X server, a way to type into it
+# and ImageMagick's import to capture windows.
+VELMORA_SCREENSHOT_PACKAGES=(xvfb xauth xdotool imagemagick)
+
 # Installs the named Debian packages that are not installed yet, as root or
 # through sudo.
 ensure_packages() {
@@ -29,8 +37,13 @@ ensure_packages() {
     apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# Configures and builds one preset of CMakePresets.json.
+# Configures and builds one preset of CMakePresets.json: all of it, or only
+# the targets named after the preset.
 build_preset() {
   local preset=$1
-  (cd "$VELMORA_ROOT" && cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset")
+  shift
+  local targets=()
+  [ $# -eq 0 ] || targets=(--target "$@")
+  (cd "$VELMORA_ROOT" && cmake --preset "$preset" >/dev/null &&
+    cmake --build --preset "$preset" "${targets[@]}")
 }

@@ -1,0 +1,331 @@
+// The converter window driven through its widgets: layout from the design,
+// focus order, conversions, the error report and accessibility.
+#include "design/window_builder.h"
+#include "ui_test_support.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QTest>
+
+#include <set>
+
+using velmora::test::Form1Fixture;
+using velmora::ui::Control;
+
+namespace {
+
+// Button captions and the calendar names Label5 shows.
+const QString kIslamicButton = QString::fromUtf8("Command1");
+const QString kGregorianButton = QString::fromUtf8("Command2");
+const QString kHebrewButton = QString::fromUtf8("Command3");
+const QString kIslamicName = QString::fromUtf8("قمري");
+const QString kGregorianName = QString::fromUtf8("ميلادي");
+const QString kHebrewName = QString::fromUtf8("هبريو");
+
+QString AccessibleName(QWidget& widget) {
+    return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name);
+}
+
+QString AccessibleDescription(QWidget& widget) {
+    return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Description);
+}
+
+}  // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlGeometry_data();
+    void controlGeometry();
+    void clientArea_data();
+    void clientArea();
+    void fonts();
+    void tabOrderFollowsDesign();
+    void startsEmptyWithFocusOnYear();
+
+    void conversion_data();
+    void conversion();
+    void eachConversionStartsFromTypedDate();
+
+    void errorIsReportedAndNothingWritten_data();
+    void errorIsReportedAndNothingWritten();
+
+    void resultBoxesAreReadOnlyButCopyable();
+    void accessibleNamesPresentAndDistinct();
+    void label5IsReadAsItsCalendarName();
+};
+
+// Expected pixel rectangles at 96 DPI, worked out by hand from the design's
+// twips (15 twips per pixel; every value is a multiple of 15). At 192 DPI
+// each doubles.
+void Form1Test::controlGeometry_data() {
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("at96");
+    const std::pair<const char*, QRect> rects[] = {
+        {"Label4", {8, 12, 73, 49}},      {"Label1", {88, 12, 65, 17}},    {"Label2", {156, 12, 61, 17}},
+        {"Label3", {224, 12, 65, 17}},    {"Text1", {88, 36, 65, 25}},     {"Text2", {156, 36, 61, 25}},
+        {"Text3", {224, 36, 65, 25}},     {"Command4", {8, 72, 73, 33}},   {"Command1", {88, 68, 65, 41}},
+        {"Command2", {156, 68, 65, 41}},  {"Command3", {224, 68, 65, 41}}, {"Label5", {8, 112, 73, 25}},
+        {"Text4", {88, 112, 61, 25}},     {"Text5", {156, 112, 61, 25}},   {"Text6", {224, 112, 65, 25}},
+    };
+    for (double dpi : {96.0, 192.0})
+        for (const auto& [name, rect] : rects)
+            QTest::addRow("%s@%g", name, dpi) << dpi << QString(name) << rect;
+}
+
+void Form1Test::controlGeometry() {
+    QFETCH(double, dpi);
+    QFETCH(QString, name);
+    QFETCH(QRect, at96);
+    Form1Fixture fixture(dpi);
+    const int scale = dpi == 192.0 ? 2 : 1;
+    const QRect expected(at96.x() * scale, at96.y() * scale, at96.width() * scale, at96.height() * scale);
+    QCOMPARE(Control<QWidget>(fixture.form, name.toUtf8().constData()).geometry(), expected);
+}
+
+void Form1Test::clientArea_data() {
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("96") << 96.0 << QSize(299, 147);
+    QTest::newRow("192") << 192.0 << QSize(598, 294);
+    QTest::newRow("120") << 120.0 << QSize(374, 184);  // 373.75 and 183.75 round up
+}
+
+void Form1Test::clientArea() {
+    QFETCH(double, dpi);
+    QFETCH(QSize, size);
+    Form1Fixture fixture(dpi);
+    QCOMPARE(fixture.form.size(), size);
+    QCOMPARE(fixture.form.windowTitle(), QString("Velmora"));
+    const QList<QSize> iconSizes = fixture.form.windowIcon().availableSizes();
+    QVERIFY(iconSizes.contains(QSize(16, 16)));
+    QVERIFY(iconSizes.contains(QSize(32, 32)));
+}
+
+void Form1Test::fonts() {
+    Form1Fixture fixture;
+    const QStringList families{"Tahoma", "Noto Sans Arabic UI"};
+    struct Expected {
+        const char* name;
+        double points;
+        bool italic;
+    };
+    for (const Expected& e : {Expected{"Label4", 8.25, false}, Expected{"Command4", 8.25, false},
+                              Expected{"Command1", 8.25, true}, Expected{"Command2", 8.25, true},
+                              Expected{"Command3", 8.25, true}, Expected{"Label5", 9.75, false}}) {
+        const QFont font = Control<QWidget>(fixture.form, e.name).font();
+        QCOMPARE(font.families(), families);
+        QCOMPARE(font.pointSizeF(), e.points);
+        QCOMPARE(font.italic(), e.italic);
+        QCOMPARE(font.weight(), QFont::Normal);
+    }
+    // "Window default" controls keep the window's own font.
+    for (const char* name : {"Label1", "Label2", "Label3", "Text1", "Text4", "Text6"})
+        QCOMPARE(Control<QWidget>(fixture.form, name).font(), fixture.form.font());
+}
+
+void Form1Test::tabOrderFollowsDesign() {
+    Form1Fixture fixture;
+    QVERIFY(fixture.ShowAndActivate());
+    // The Islamic button follows the year box; the chain wraps to Text1.
+    const char* order[] = {"Text1", "Command1", "Text2",    "Text3",    "Text4", "Text5",
+                           "Text6", "Command2", "Command3", "Command4", "Text1"};
+    QCOMPARE(QApplication::focusWidget()->objectName(), QString(order[0]));
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString(order[i]));
+    }
+}
+
+void Form1Test::startsEmptyWithFocusOnYear() {
+    Form1Fixture fixture;
+    QVERIFY(fixture.ShowAndActivate());
+    QCOMPARE(QApplication::focusWidget(), &fixture.box("Text1"));
+    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
+        QVERIFY(fixture.box(name).text().isEmpty());
+    QVERIFY(Control<QLabel>(fixture.form, "Label5").text().isEmpty());
+}
+
+// Expected results: Gregorian ones from the day-number tables and worked out
+// by hand (Persian -700/1/1 is day 1692652, Julian -78/3/25), Islamic and
+// Hebrew from the calendar tables of the conversions.
+void Form1Test::conversion_data() {
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("result");
+    QTest::addColumn<QString>("calendar");
+    QTest::newRow("Gregorian 1382/3/19") << "1382" << "3" << "19" << kGregorianButton
+                                          << QStringList{"2003", "6", "9"} << kGregorianName;
+    QTest::newRow("Islamic 1382/3/19") << "1382" << "3" << "19" << kIslamicButton
+                                        << QStringList{"1424", "4", "8"} << kIslamicName;
+    QTest::newRow("Hebrew 1382/3/19") << "1382" << "3" << "19" << kHebrewButton
+                                       << QStringList{"5763", "10", "9"} << kHebrewName;
+    QTest::newRow("Persian digits") << QString::fromUtf8("۱۳۸۲") << QString::fromUtf8("۳")
+                                    << QString::fromUtf8("۱۹") << kGregorianButton
+                                    << QStringList{"2003", "6", "9"} << kGregorianName;
+    QTest::newRow("last Julian day") << "961" << "7" << "22" << kGregorianButton
+                                      << QStringList{"1582", "10", "4"} << kGregorianName;
+    QTest::newRow("month and day 0 unchecked") << "1382" << "0" << "0" << kGregorianButton
+                                                << QStringList{"2003", "2", "17"} << kGregorianName;
+    QTest::newRow("negative year shows minus") << "-700" << "1" << "1" << kGregorianButton
+                                                << QStringList{"-78", "3", "25"} << kGregorianName;
+    QTest::newRow("before the Hebrew era") << "-5000" << "1" << "1" << kHebrewButton
+                                            << QStringList{"0", "0", "0"} << kHebrewName;
+}
+
+void Form1Test::conversion() {
+    QFETCH(QString, year);
+    QFETCH(QString, month);
+    QFETCH(QString, day);
+    QFETCH(QString, button);
+    QFETCH(QStringList, result);
+    QFETCH(QString, calendar);
+    Form1Fixture fixture;
+    QVERIFY(fixture.ShowAndActivate());
+    fixture.Type(year, month, day);
+    QTest::mouseClick(&fixture.button(button.toUtf8().constData()), Qt::LeftButton);
+
+    QVERIFY(fixture.messageBox.shown.empty());
+    QCOMPARE(fixture.box("Text4").text(), result[0]);
+    QCOMPARE(fixture.box("Text5").text(), result[1]);
+    QCOMPARE(fixture.box("Text6").text(), result[2]);
+    QCOMPARE(Control<QLabel>(fixture.form, "Label5").text(), calendar);
+    // The inputs are only read.
+    QCOMPARE(fixture.box("Text1").text(), year);
+    QCOMPARE(fixture.box("Text2").text(), month);
+    QCOMPARE(fixture.box("Text3").text(), day);
+}
+
+void Form1Test::eachConversionStartsFromTypedDate() {
+    Form1Fixture fixture;
+    QVERIFY(fixture.ShowAndActivate());
+    fixture.Type("1382", "3", "19");
+    const auto pressAndRead = [&](const char* button) {
+        fixture.button(button).setFocus();
+        QTest::keyClick(&fixture.button(button), Qt::Key_Space);
+        return QStringList{fixture.box("Text4").text(), fixture.box("Text5").text(), fixture.box("Text6").text(),
+                           Control<QLabel>(fixture.form, "Label5").text()};
+    };
+    QCOMPARE(pressAndRead("Command2"), (QStringList{"2003", "6", "9", kGregorianName}));
+    QCOMPARE(pressAndRead("Command1"), (QStringList{"1424", "4", "8", kIslamicName}));
+    QCOMPARE(pressAndRead("Command3"), (QStringList{"5763", "10", "9", kHebrewName}));
+    QCOMPARE(pressAndRead("Command2"), (QStringList{"2003", "6", "9", kGregorianName}));
+}
+
+// Each row: the inputs, the error kind the report names first, the heading of
+// the box it names (empty when the conversion itself failed) and the box that
+// gets the focus back. Two faulty boxes show which one was read first.
+void Form1Test::errorIsReportedAndNothingWritten_data() {
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("focusBox");
+    for (const QString& button : {kIslamicButton, kGregorianButton, kHebrewButton})
+        QTest::addRow("empty year, %s", qPrintable(button))
+            << "" << "3" << "19" << button << "Type mismatch" << "YEAR" << "Text1";
+    QTest::newRow("empty year before 40000 month")
+        << "" << "40000" << "19" << kGregorianButton << "Type mismatch" << "YEAR" << "Text1";
+    QTest::newRow("40000 month before empty day")
+        << "1382" << "40000" << "" << kGregorianButton << "Overflow" << "MONTH" << "Text2";
+    QTest::newRow("typo in day") << "1382" << "3" << "1g" << kHebrewButton << "Type mismatch" << "DAY" << "Text3";
+    QTest::newRow("year below 16 bits") << "-32769" << "1" << "1" << kIslamicButton << "Overflow" << "YEAR"
+                                        << "Text1";
+    QTest::newRow("cycle base overflows") << "-32296" << "1" << "1" << kGregorianButton << "Overflow" << ""
+                                          << "Command2";
+    QTest::newRow("Gregorian year 32768") << "32146" << "10" << "20" << kGregorianButton << "Overflow" << ""
+                                          << "Command2";
+}
+
+void Form1Test::errorIsReportedAndNothingWritten() {
+    QFETCH(QString, year);
+    QFETCH(QString, month);
+    QFETCH(QString, day);
+    QFETCH(QString, button);
+    QFETCH(QString, kind);
+    QFETCH(QString, heading);
+    QFETCH(QString, focusBox);
+    Form1Fixture fixture;
+    QVERIFY(fixture.ShowAndActivate());
+    // Results of an earlier conversion stay as they are.
+    fixture.Type("1382", "3", "19");
+    QTest::mouseClick(&fixture.button("Command2"), Qt::LeftButton);
+    fixture.Type(year, month, day);
+    QWidget& pressed = fixture.button(button.toUtf8().constData());
+    pressed.setFocus();
+    QTest::keyClick(&pressed, Qt::Key_Space);
+
+    QCOMPARE(fixture.messageBox.shown.size(), std::size_t{1});
+    const QStringList lines = QString::fromStdString(fixture.messageBox.shown[0]).split('\n');
+    QCOMPARE(lines.size(), 2);
+    const QString english = heading.isEmpty() ? kind : QString("%1 in the %2 box").arg(kind, heading);
+    QCOMPARE(lines[0], english);
+    QVERIFY(lines[1].contains(QChar(0x0627)));  // a Persian sentence
+    if (!heading.isEmpty()) QVERIFY(lines[1].contains(heading));
+
+    QCOMPARE(fixture.box("Text4").text(), QString("2003"));
+    QCOMPARE(fixture.box("Text5").text(), QString("6"));
+    QCOMPARE(fixture.box("Text6").text(), QString("9"));
+    QCOMPARE(Control<QLabel>(fixture.form, "Label5").text(), kGregorianName);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focusBox);
+    if (auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+        QCOMPARE(box->selectedText(), box->text());
+    QVERIFY(fixture.form.isVisible());
+    QCOMPARE(fixture.programEnds, 0);
+}
+
+void Form1Test::resultBoxesAreReadOnlyButCopyable() {
+    Form1Fixture fixture;
+    QVERIFY(fixture.ShowAndActivate());
+    fixture.Type("1382", "3", "19");
+    QTest::mouseClick(&fixture.button("Command2"), Qt::LeftButton);
+    QLineEdit& year = fixture.box("Text4");
+    QVERIFY(year.isReadOnly());
+    QVERIFY(year.focusPolicy() & Qt::TabFocus);
+    year.setFocus();
+    QTest::keyClicks(&year, "7");
+    QCOMPARE(year.text(), QString("2003"));
+    QTest::keyClick(&year, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&year, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("2003"));
+}
+
+void Form1Test::accessibleNamesPresentAndDistinct() {
+    Form1Fixture fixture;
+    std::set<QString> names;
+    int focusable = 0;
+    for (QWidget* widget : fixture.form.findChildren<QWidget*>()) {
+        if (widget->focusPolicy() == Qt::NoFocus) continue;
+        ++focusable;
+        const QString name = AccessibleName(*widget);
+        QVERIFY2(!name.isEmpty(), qPrintable(widget->objectName()));
+        QVERIFY2(names.insert(name).second, qPrintable(name));
+        if (qobject_cast<QLineEdit*>(widget) != nullptr)
+            QVERIFY2(!AccessibleDescription(*widget).isEmpty(), qPrintable(widget->objectName()));
+    }
+    QCOMPARE(focusable, 10);
+    // The headings are their boxes' labels.
+    QCOMPARE(Control<QLabel>(fixture.form, "Label1").buddy(), &fixture.box("Text1"));
+    QCOMPARE(AccessibleName(Control<QLabel>(fixture.form, "Label4")),
+             QString::fromUtf8("تاريخ هجري شمسي را وارد کنيد"));
+}
+
+void Form1Test::label5IsReadAsItsCalendarName() {
+    Form1Fixture fixture;
+    QVERIFY(fixture.ShowAndActivate());
+    fixture.Type("1382", "3", "19");
+    QTest::mouseClick(&fixture.button("Command2"), Qt::LeftButton);
+    QCOMPARE(AccessibleName(Control<QLabel>(fixture.form, "Label5")), kGregorianName);
+    QVERIFY(AccessibleDescription(fixture.box("Text4")).contains("Gregorian"));
+}
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

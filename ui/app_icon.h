@@ -1,0 +1,17 @@
+// Velmora's own icon: a calendar page, drawn at 16 and 32 pixels and as SVG.
+#pragma once
+
+#include <QIcon>
+
+namespace velmora::ui {
+
+inline constexpr int kIconSmallPixels = 16;
+inline constexpr int kIconLargePixels = 32;
+
+// All three images; the window system picks the size it needs.
+QIcon AppIcon();
+
+// The 32-pixel image, as picIcon shows it.
+QPixmap AppIconLargePixmap();
+
+}  // namespace velmora::ui

@@ -1,0 +1,10 @@
+// The design of the converter window Form1.
+#pragma once
+
+#include "window_design.h"
+
+namespace velmora::ui {
+
+extern const WindowDesign kForm1Design;
+
+}  // namespace velmora::ui
