@@ -184,17 +184,6 @@ constexpr double LaterTermsMagnitude() {
     return sum;
 }
 
-double EarliestMonthStart(std::int32_t n) {
-    ClearFloatingPointStatus();
-    const TimeArguments time = TimeArgumentsOf(n);
-    const double firstCoefficient = kSunAnomalyCoefficient - time.T * kSunAnomalyCoefficientRate;
-    const double swing = std::fabs(firstCoefficient) + LaterTermsMagnitude() +
-                         kLongPeriodCoefficient + kRoundingAllowance;
-    const double earliest = SecularMeanNewMoon(time) - DeltaTDays(time) - swing;
-    CheckFloatingPointStatus();
-    return earliest;
-}
-
 // The new moon of lunation n with the given way of forming the periodic
 // correction.
 template <typename Correction>
@@ -312,7 +301,7 @@ FoundMonth SearchMonthDownward(double dayStart, std::int32_t n,
 // the lunation, so it stops at the same lunation with the same start.
 FoundMonth SearchMonthDownwardSkippingLateMonths(double dayStart, std::int32_t n) {
     for (;; n = CheckedSub32(n, 1)) {
-        if (dayStart < EarliestMonthStart(n)) continue;
+        if (dayStart < detail::EarliestMonthStart(n)) continue;
         const double f = detail::MonthStartFromNewMoon(NewMoonWith(n, PeriodicCorrectionByIdentities));
         if (!(dayStart < f)) return {n, f};
     }
@@ -350,6 +339,17 @@ std::int16_t DayOfMonth(JulianDayNumber jd, double f) {
 }
 
 }  // namespace
+
+double detail::EarliestMonthStart(std::int32_t n) {
+    ClearFloatingPointStatus();
+    const TimeArguments time = TimeArgumentsOf(n);
+    const double firstCoefficient = kSunAnomalyCoefficient - time.T * kSunAnomalyCoefficientRate;
+    const double swing = std::fabs(firstCoefficient) + LaterTermsMagnitude() +
+                         kLongPeriodCoefficient + kRoundingAllowance;
+    const double earliest = SecularMeanNewMoon(time) - DeltaTDays(time) - swing;
+    CheckFloatingPointStatus();
+    return earliest;
+}
 
 double NewMoonInstant(std::int32_t n) { return NewMoonWith(n, PeriodicCorrection); }
 
@@ -403,7 +403,5 @@ void JulianDayToIslamic(JulianDayNumber jd, std::int16_t& year, std::int16_t& mo
                         std::int16_t& day) {
     IslamicDateOf(jd, year, month, day, SearchMonthDownwardSkippingLateMonths);
 }
-
-double detail::EarliestMonthStart(std::int32_t n) { return velmora::EarliestMonthStart(n); }
 
 }  // namespace velmora
