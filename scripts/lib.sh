@@ -15,6 +15,11 @@ VELMORA_BUILD_PACKAGES=(
 # platform plugins of Qt (the build itself uses only the offscreen one).
 VELMORA_RUN_PACKAGES=(qt6-qpa-plugins qt6-wayland libqt6svg6)
 
+# What scripts/package and scripts/check-package need: dpkg-shlibdeps (and
+# file, which CPack runs on the program) to find the package's dependencies,
+# and the validators of the desktop entry and the software-centre entry.
+VELMORA_PACKAGING_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
+
 # What scripts/screenshot needs: a virtual X server, a way to type into it
 # and ImageMagick's import to capture windows.
 VELMORA_SCREENSHOT_PACKAGES=(xvfb xauth xdotool imagemagick)
