@@ -3,14 +3,13 @@
 #include "app_icon.h"
 #include "design/about_design.h"
 #include "design/window_builder.h"
+#include "platform/sys_info.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace velmora::ui {
 namespace {
-
-constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
 
 // A tool window stays out of the task bar; fixed dialog border with a close
 // button only, no minimise or maximise box.
@@ -65,7 +64,7 @@ void frmAbout::Show() {
     activateWindow();
 }
 
-void frmAbout::StartSysInfo() { services_.messageBox.Show(kSysInfoUnavailable); }
+void frmAbout::StartSysInfo() { platform::StartSysInfo(services_); }
 
 void frmAbout::reject() { cmdOK_Click(); }
 

@@ -81,9 +81,8 @@ void AboutTest::controlGeometry() {
     QFETCH(double, dpi);
     QFETCH(QString, name);
     QFETCH(QRect, at96);
-    velmora::test::RecordingMessageBox messageBox;
-    velmora::platform::Services services{messageBox};
-    frmAbout about(services, dpi);
+    velmora::test::FakeServices fakes;
+    frmAbout about(fakes.services, dpi);
     const int scale = dpi == 192.0 ? 2 : 1;
     const QRect expected(at96.x() * scale, at96.y() * scale, at96.width() * scale, at96.height() * scale);
     QCOMPARE(Control<QWidget>(about, name.toUtf8().constData()).geometry(), expected);
@@ -108,9 +107,8 @@ void AboutTest::etchedSeparator() {
     QFETCH(int, greyWidth);
     QFETCH(QLine, white);
     QFETCH(int, whiteWidth);
-    velmora::test::RecordingMessageBox messageBox;
-    velmora::platform::Services services{messageBox};
-    frmAbout about(services, dpi);
+    velmora::test::FakeServices fakes;
+    frmAbout about(fakes.services, dpi);
     const auto& line1 = Control<DesignLine>(about, "Line1(1)");
     const auto& line0 = Control<DesignLine>(about, "Line1(0)");
     QCOMPARE(QLine(line1.from(), line1.to()), grey);
@@ -123,9 +121,8 @@ void AboutTest::etchedSeparator() {
 }
 
 void AboutTest::windowDesign() {
-    velmora::test::RecordingMessageBox messageBox;
-    velmora::platform::Services services{messageBox};
-    frmAbout about(services, 96.0);
+    velmora::test::FakeServices fakes;
+    frmAbout about(fakes.services, 96.0);
     QCOMPARE(about.windowTitle(), QString("About MyApp"));
     const Qt::WindowFlags flags = about.windowFlags();
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);  // kept out of the task bar
@@ -139,9 +136,8 @@ void AboutTest::windowDesign() {
 }
 
 void AboutTest::captionsAndIcon() {
-    velmora::test::RecordingMessageBox messageBox;
-    velmora::platform::Services services{messageBox};
-    frmAbout about(services, 96.0);
+    velmora::test::FakeServices fakes;
+    frmAbout about(fakes.services, 96.0);
     // What a reader sees and hears, whether the label holds it as plain or rich text.
     const auto caption = [&](const char* name) {
         return QAccessible::queryAccessibleInterface(&Control<QLabel>(about, name))->text(QAccessible::Name);
@@ -286,9 +282,8 @@ void AboutTest::programEndsWhenBothWindowsAreClosed() {
 }
 
 void AboutTest::accessibleNamesPresentAndDistinct() {
-    velmora::test::RecordingMessageBox messageBox;
-    velmora::platform::Services services{messageBox};
-    frmAbout about(services, 96.0);
+    velmora::test::FakeServices fakes;
+    frmAbout about(fakes.services, 96.0);
     std::set<QString> names;
     int focusable = 0;
     for (QWidget* widget : about.findChildren<QWidget*>()) {

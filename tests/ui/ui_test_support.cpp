@@ -11,7 +11,7 @@ void RecordingMessageBox::Show(std::string_view text) {
     if (whileOpen) whileOpen();
 }
 
-Form1Fixture::Form1Fixture(double dpi) : form(services, lifetime, dpi) {}
+Form1Fixture::Form1Fixture(double dpi) : form(fakes.services, lifetime, dpi) {}
 
 QLineEdit& Form1Fixture::box(const char* name) { return ui::Control<QLineEdit>(form, name); }
 
