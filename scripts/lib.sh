@@ -8,6 +8,7 @@ VELMORA_BUILD_PACKAGES=(
   cmake g++ ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   qt6-base-dev libgl-dev fonts-noto-ui-core
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64
 )
 
 # What running the window needs beyond the build: the X11 and Wayland

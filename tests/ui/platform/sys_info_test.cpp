@@ -50,7 +50,12 @@ const ValueCase kValueCases[] = {
     {"binary leaves the text", Value(kRegBinary, "xyz"), true, "before"},
     {"expandable text leaves the text", Value(kRegExpandSz, WithNul("%SystemRoot%")), true, "before"},
     {"1024 bytes fit", Value(kRegSz, WithNul(Repeated(1023))), true, Repeated(1023)},
+#ifdef _WIN32
+    // Windows' ANSI query adds the missing NUL and needs a byte more for it.
+    {"1024 bytes without NUL", Value(kRegSz, Repeated(1024)), false, ""},
+#else
     {"1024 bytes without NUL", Value(kRegSz, Repeated(1024)), true, Repeated(1024)},
+#endif
     {"1025 bytes do not", Value(kRegSz, WithNul(Repeated(1024))), false, ""},
     {"other value of the key", StoredValue{kTestKey, "Other", kRegSz, WithNul("abc")}, false, ""},
     {"no such key", std::nullopt, false, ""},

@@ -2,6 +2,7 @@
 // and RegCloseKey, bound by name at first use.
 #pragma once
 
+#include "numeric.h"
 #include "registry.h"
 
 namespace velmora::platform {
