@@ -16,12 +16,6 @@ namespace {
 constexpr Qt::WindowFlags kAboutWindowFlags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
-struct AccessibleText {
-    const char* control;
-    const char* name;  // null: the caption is the name
-    const char* description;
-};
-
 constexpr AccessibleText kAccessibleTexts[] = {
     {"cmdOK", nullptr, "Close the About box"},
     {"cmdSysInfo", nullptr, "Start the system information tool"},
@@ -40,11 +34,7 @@ frmAbout::frmAbout(platform::Services& services, double dpi)
     picture.setPixmap(AppIconLargePixmap());
     Control<QLabel>(*this, "Label1").setTextInteractionFlags(Qt::TextSelectableByMouse);
     Control<QLabel>(*this, "Label1").setFocusPolicy(Qt::NoFocus);
-    for (const AccessibleText& text : kAccessibleTexts) {
-        QWidget& control = Control<QWidget>(*this, text.control);
-        if (text.name != nullptr) control.setAccessibleName(QString::fromUtf8(text.name));
-        control.setAccessibleDescription(QString::fromUtf8(text.description));
-    }
+    DescribeControls(kAccessibleTexts, *this);
 
     auto& ok = Control<QPushButton>(*this, "cmdOK");
     ok.setDefault(true);  // Enter, unless another button has the focus

@@ -83,10 +83,9 @@ void AboutTest::controlGeometry() {
     QFETCH(QRect, at96);
     velmora::test::FakeServices fakes;
     frmAbout about(fakes.services, dpi);
-    const int scale = dpi == 192.0 ? 2 : 1;
-    const QRect expected(at96.x() * scale, at96.y() * scale, at96.width() * scale, at96.height() * scale);
+    const QRect expected = velmora::test::ScaledFrom96(at96, dpi);
     QCOMPARE(Control<QWidget>(about, name.toUtf8().constData()).geometry(), expected);
-    QCOMPARE(about.size(), QSize(382 * scale, 237 * scale));
+    QCOMPARE(about.size(), velmora::test::ScaledFrom96(QRect(0, 0, 382, 237), dpi).size());
 }
 
 // Grey (90, 2445)-(5654, 2445), white (105, 2460)-(5654, 2460) of width 2:

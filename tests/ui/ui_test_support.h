@@ -9,6 +9,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRect>
 
 #include <functional>
 #include <memory>
@@ -60,6 +61,10 @@ struct FakeServices {
     RecordingLauncher launcher;
     platform::Services services{messageBox, registry, files, launcher};
 };
+
+// A rectangle worked out at 96 DPI as it stands at dpi, which must be 96 or
+// 192: every design value of the windows is a whole number of pixels at 96.
+QRect ScaledFrom96(const QRect& at96, double dpi);
 
 // A converter window on fakes, with a count of the program's ends.
 struct Form1Fixture {
