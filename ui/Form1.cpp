@@ -6,7 +6,6 @@
 #include "design/window_builder.h"
 #include "run_time_error_report.h"
 
-
 namespace velmora::ui {
 namespace {
 

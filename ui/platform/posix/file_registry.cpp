@@ -5,7 +5,6 @@
 #include <cstring>
 #include <cstdio>
 #include <iostream>
-#include <sstream>
 
 namespace velmora::platform {
 namespace {
@@ -48,9 +47,11 @@ RegistryContents FileRegistry::Load() {
     std::FILE* file = std::fopen(path_.c_str(), "rb");
     if (file == nullptr) {
         const int error = errno;
-        if (error != ENOENT && error != ENOTDIR)
-            std::cerr << "velmora: " << path_ << ": " << std::strerror(error)
-                      << "; System Info sees an empty registry\n";
+        if (error == ENOENT || error == ENOTDIR) {
+            Warn("");  // a missing file is simply an empty registry
+        } else {
+            Warn(path_ + ": " + std::strerror(error));
+        }
         return {};
     }
     std::string bytes;
@@ -59,15 +60,17 @@ RegistryContents FileRegistry::Load() {
     std::fclose(file);
     RegistryFileParse parse = ParseRegistryFile(bytes);
     if (parse.error) {
-        std::ostringstream warning;
-        warning << "velmora: " << path_ << ":" << parse.error->line << ": " << parse.error->reason
-                << "; System Info sees an empty registry";
-        if (warning.str() != lastWarning_) std::cerr << warning.str() << '\n';
-        lastWarning_ = warning.str();
-    } else {
-        lastWarning_.clear();
+        Warn(path_ + ":" + std::to_string(parse.error->line) + ": " + parse.error->reason);
+        return {};
     }
+    Warn("");
     return std::move(parse.contents);
+}
+
+void FileRegistry::Warn(const std::string& problem) {
+    if (!problem.empty() && problem != lastProblem_)
+        std::cerr << "velmora: " << problem << "; System Info sees an empty registry\n";
+    lastProblem_ = problem;
 }
 
 RegistryResult FileRegistry::OpenKey(RegistryRoot root, const std::string& subKey, std::uint32_t options,

@@ -21,7 +21,8 @@ public:
     explicit FileRegistry(std::string path);
 
     // A missing file is an empty registry; a malformed one too, with one line
-    // on standard error naming the file and line (once for each new fault).
+    // on standard error naming the file and line (once for each new fault;
+    // an unreadable file likewise).
     // The file is read-only, as HKEY_LOCAL_MACHINE is to a normal user: a
     // request for any right beyond KEY_READ is refused.
     RegistryResult OpenKey(RegistryRoot root, const std::string& subKey, std::uint32_t options,
@@ -32,9 +33,12 @@ public:
 
 private:
     RegistryContents Load();
+    // One line on standard error for a problem with the file, unless it is
+    // the one reported last; an empty problem means the file is fine again.
+    void Warn(const std::string& problem);
 
     std::string path_;
-    std::string lastWarning_;
+    std::string lastProblem_;
     std::map<RegistryKey, RegistryValues> openKeys_;
     RegistryKey nextKey_ = 1;
 };
