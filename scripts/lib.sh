@@ -8,8 +8,11 @@ VELMORA_BUILD_PACKAGES=(
   cmake g++ ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
   qt6-base-dev libgl-dev fonts-noto-ui-core
-  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64
 )
+
+# What the Windows cross builds of scripts/test need: the MinGW-w64
+# compilers and Wine for the 64-bit tests.
+VELMORA_CROSS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64)
 
 # What running the window needs beyond the build: the X11 and Wayland
 # platform plugins of Qt (the build itself uses only the offscreen one).
