@@ -11,6 +11,10 @@ VELMORA_BUILD_PACKAGES=(
   clang libclang-rt-14-dev
 )
 
+# What the Windows cross builds of scripts/test need: the MinGW-w64
+# compilers and Wine for the 64-bit tests.
+VELMORA_CROSS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64)
+
 # What running the window needs beyond the build: the X11 and Wayland
 # platform plugins of Qt (the build itself uses only the offscreen one).
 VELMORA_RUN_PACKAGES=(qt6-qpa-plugins qt6-wayland libqt6svg6)

@@ -6,7 +6,6 @@
 #include "design/window_builder.h"
 #include "run_time_error_report.h"
 
-
 namespace velmora::ui {
 namespace {
 
@@ -15,12 +14,6 @@ constexpr CalendarTarget kGregorian{&PersianToGregorian, "ميلادي", "Gregor
 constexpr CalendarTarget kHebrew{&PersianToHebrew, "هبريو", "Hebrew"};
 
 // What a screen reader says of each box and button beyond its caption.
-struct AccessibleText {
-    const char* control;
-    const char* name;  // null: the caption is the name
-    const char* description;
-};
-
 constexpr AccessibleText kAccessibleTexts[] = {
     {"Text1", "Persian year", "Year of the Persian (Solar Hijri) date to convert"},
     {"Text2", "Persian month", "Month of the Persian date to convert, 1 for Farvardin"},
@@ -79,7 +72,7 @@ Form1::Form1(platform::Services& services, ProgramLifetime& lifetime, double dpi
     label2_.setBuddy(&text2_);
     label3_.setBuddy(&text3_);
     label5_.setBuddy(&text4_);
-    DescribeControls();
+    ui::DescribeControls(kAccessibleTexts, *this);
 
     connect(&Control<QPushButton>(*this, "Command1"), &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(&Control<QPushButton>(*this, "Command2"), &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -120,14 +113,6 @@ void Form1::ConvertTo(const CalendarTarget& target) {
         label5_.setText(QString::fromUtf8(target.labelCaption));
         DescribeResults(target.calendarName);
     });
-}
-
-void Form1::DescribeControls() {
-    for (const AccessibleText& text : kAccessibleTexts) {
-        QWidget& control = Control<QWidget>(*this, text.control);
-        if (text.name != nullptr) control.setAccessibleName(QString::fromUtf8(text.name));
-        control.setAccessibleDescription(QString::fromUtf8(text.description));
-    }
 }
 
 void Form1::DescribeResults(const char* calendarName) {

@@ -41,7 +41,6 @@ private:
     void Command4_Click();
 
     void ConvertTo(const CalendarTarget& target);
-    void DescribeControls();
     void DescribeResults(const char* calendarName);
 
     platform::Services& services_;

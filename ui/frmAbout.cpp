@@ -3,6 +3,7 @@
 #include "app_icon.h"
 #include "design/about_design.h"
 #include "design/window_builder.h"
+#include "platform/sys_info.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -10,18 +11,10 @@
 namespace velmora::ui {
 namespace {
 
-constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
-
 // A tool window stays out of the task bar; fixed dialog border with a close
 // button only, no minimise or maximise box.
 constexpr Qt::WindowFlags kAboutWindowFlags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-
-struct AccessibleText {
-    const char* control;
-    const char* name;  // null: the caption is the name
-    const char* description;
-};
 
 constexpr AccessibleText kAccessibleTexts[] = {
     {"cmdOK", nullptr, "Close the About box"},
@@ -41,11 +34,7 @@ frmAbout::frmAbout(platform::Services& services, double dpi)
     picture.setPixmap(AppIconLargePixmap());
     Control<QLabel>(*this, "Label1").setTextInteractionFlags(Qt::TextSelectableByMouse);
     Control<QLabel>(*this, "Label1").setFocusPolicy(Qt::NoFocus);
-    for (const AccessibleText& text : kAccessibleTexts) {
-        QWidget& control = Control<QWidget>(*this, text.control);
-        if (text.name != nullptr) control.setAccessibleName(QString::fromUtf8(text.name));
-        control.setAccessibleDescription(QString::fromUtf8(text.description));
-    }
+    DescribeControls(kAccessibleTexts, *this);
 
     auto& ok = Control<QPushButton>(*this, "cmdOK");
     ok.setDefault(true);  // Enter, unless another button has the focus
@@ -65,7 +54,7 @@ void frmAbout::Show() {
     activateWindow();
 }
 
-void frmAbout::StartSysInfo() { services_.messageBox.Show(kSysInfoUnavailable); }
+void frmAbout::StartSysInfo() { platform::StartSysInfo(services_); }
 
 void frmAbout::reject() { cmdOK_Click(); }
 

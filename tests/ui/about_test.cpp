@@ -81,13 +81,11 @@ void AboutTest::controlGeometry() {
     QFETCH(double, dpi);
     QFETCH(QString, name);
     QFETCH(QRect, at96);
-    velmora::test::RecordingMessageBox messageBox;
-    velmora::platform::Services services{messageBox};
-    frmAbout about(services, dpi);
-    const int scale = dpi == 192.0 ? 2 : 1;
-    const QRect expected(at96.x() * scale, at96.y() * scale, at96.width() * scale, at96.height() * scale);
+    velmora::test::FakeServices fakes;
+    frmAbout about(fakes.services, dpi);
+    const QRect expected = velmora::test::ScaledFrom96(at96, dpi);
     QCOMPARE(Control<QWidget>(about, name.toUtf8().constData()).geometry(), expected);
-    QCOMPARE(about.size(), QSize(382 * scale, 237 * scale));
+    QCOMPARE(about.size(), velmora::test::ScaledFrom96(QRect(0, 0, 382, 237), dpi).size());
 }
 
 // Grey (90, 2445)-(5654, 2445), white (105, 2460)-(5654, 2460) of width 2:
@@ -108,9 +106,8 @@ void AboutTest::etchedSeparator() {
     QFETCH(int, greyWidth);
     QFETCH(QLine, white);
     QFETCH(int, whiteWidth);
-    velmora::test::RecordingMessageBox messageBox;
-    velmora::platform::Services services{messageBox};
-    frmAbout about(services, dpi);
+    velmora::test::FakeServices fakes;
+    frmAbout about(fakes.services, dpi);
     const auto& line1 = Control<DesignLine>(about, "Line1(1)");
     const auto& line0 = Control<DesignLine>(about, "Line1(0)");
     QCOMPARE(QLine(line1.from(), line1.to()), grey);
@@ -123,9 +120,8 @@ void AboutTest::etchedSeparator() {
 }
 
 void AboutTest::windowDesign() {
-    velmora::test::RecordingMessageBox messageBox;
-    velmora::platform::Services services{messageBox};
-    frmAbout about(services, 96.0);
+    velmora::test::FakeServices fakes;
+    frmAbout about(fakes.services, 96.0);
     QCOMPARE(about.windowTitle(), QString("About MyApp"));
     const Qt::WindowFlags flags = about.windowFlags();
     QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);  // kept out of the task bar
@@ -139,9 +135,8 @@ void AboutTest::windowDesign() {
 }
 
 void AboutTest::captionsAndIcon() {
-    velmora::test::RecordingMessageBox messageBox;
-    velmora::platform::Services services{messageBox};
-    frmAbout about(services, 96.0);
+    velmora::test::FakeServices fakes;
+    frmAbout about(fakes.services, 96.0);
     // What a reader sees and hears, whether the label holds it as plain or rich text.
     const auto caption = [&](const char* name) {
         return QAccessible::queryAccessibleInterface(&Control<QLabel>(about, name))->text(QAccessible::Name);
@@ -286,9 +281,8 @@ void AboutTest::programEndsWhenBothWindowsAreClosed() {
 }
 
 void AboutTest::accessibleNamesPresentAndDistinct() {
-    velmora::test::RecordingMessageBox messageBox;
-    velmora::platform::Services services{messageBox};
-    frmAbout about(services, 96.0);
+    velmora::test::FakeServices fakes;
+    frmAbout about(fakes.services, 96.0);
     std::set<QString> names;
     int focusable = 0;
     for (QWidget* widget : about.findChildren<QWidget*>()) {

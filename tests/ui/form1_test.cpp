@@ -82,8 +82,7 @@ void Form1Test::controlGeometry() {
     QFETCH(QString, name);
     QFETCH(QRect, at96);
     Form1Fixture fixture(dpi);
-    const int scale = dpi == 192.0 ? 2 : 1;
-    const QRect expected(at96.x() * scale, at96.y() * scale, at96.width() * scale, at96.height() * scale);
+    const QRect expected = velmora::test::ScaledFrom96(at96, dpi);
     QCOMPARE(Control<QWidget>(fixture.form, name.toUtf8().constData()).geometry(), expected);
 }
 

@@ -11,7 +11,12 @@ void RecordingMessageBox::Show(std::string_view text) {
     if (whileOpen) whileOpen();
 }
 
-Form1Fixture::Form1Fixture(double dpi) : form(services, lifetime, dpi) {}
+QRect ScaledFrom96(const QRect& at96, double dpi) {
+    const int scale = dpi == 192.0 ? 2 : 1;
+    return QRect(at96.x() * scale, at96.y() * scale, at96.width() * scale, at96.height() * scale);
+}
+
+Form1Fixture::Form1Fixture(double dpi) : form(fakes.services, lifetime, dpi) {}
 
 QLineEdit& Form1Fixture::box(const char* name) { return ui::Control<QLineEdit>(form, name); }
 

@@ -9,6 +9,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRect>
 
 #include <functional>
 #include <memory>
@@ -26,15 +27,55 @@ public:
     std::function<void()> whileOpen;
 };
 
+// A registry without keys, a file look-up that finds nothing and a launcher
+// that records: System Info then always reports that it is unavailable.
+class EmptyRegistry final : public platform::Registry {
+public:
+    platform::RegistryResult OpenKey(platform::RegistryRoot, const std::string&, std::uint32_t, std::uint32_t,
+                                     platform::RegistryKey&) override {
+        return platform::kErrorFileNotFound;
+    }
+    platform::RegistryResult QueryValue(platform::RegistryKey, const std::string&, std::uint32_t&, unsigned char*,
+                                        std::uint32_t&) override {
+        return platform::kErrorInvalidHandle;
+    }
+    platform::RegistryResult CloseKey(platform::RegistryKey) override { return platform::kErrorInvalidHandle; }
+};
+
+class NoFiles final : public platform::FileLookup {
+public:
+    std::string FindFile(const std::string&, std::uint32_t) override { return ""; }
+};
+
+class RecordingLauncher final : public platform::ProgramLauncher {
+public:
+    void Launch(const std::string& path, int) override { launched.push_back(path); }
+    std::vector<std::string> launched;
+};
+
+// The fakes together, as the windows take them.
+struct FakeServices {
+    RecordingMessageBox messageBox;
+    EmptyRegistry registry;
+    NoFiles files;
+    RecordingLauncher launcher;
+    platform::Services services{messageBox, registry, files, launcher};
+};
+
+// A rectangle worked out at 96 DPI as it stands at dpi, which must be 96 or
+// 192: every design value of the windows is a whole number of pixels at 96.
+QRect ScaledFrom96(const QRect& at96, double dpi);
+
 // A converter window on fakes, with a count of the program's ends.
 struct Form1Fixture {
     explicit Form1Fixture(double dpi = 96.0);
 
-    RecordingMessageBox messageBox;
-    platform::Services services{messageBox};
+    FakeServices fakes;
+    RecordingMessageBox& messageBox = fakes.messageBox;
     int programEnds = 0;
     ui::ProgramLifetime lifetime{[this] { ++programEnds; }};
     ui::Form1 form;
+    platform::Services& services() { return fakes.services; }
 
     QLineEdit& box(const char* name);
     QPushButton& button(const char* name);

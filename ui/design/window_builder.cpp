@@ -166,6 +166,14 @@ void BuildWindow(const WindowDesign& design, QWidget& window, double dpi) {
     ChainFocusOrder(design, window);
 }
 
+void DescribeControls(std::span<const AccessibleText> texts, QWidget& window) {
+    for (const AccessibleText& text : texts) {
+        QWidget& control = Control<QWidget>(window, text.control);
+        if (text.name != nullptr) control.setAccessibleName(QString::fromUtf8(text.name));
+        control.setAccessibleDescription(QString::fromUtf8(text.description));
+    }
+}
+
 void PlaceAtDesignPosition(const WindowDesign& design, QWidget& window, double dpi) {
     if (!design.hasPosition) return;
     // setGeometry places the client area; move() would place the frame.

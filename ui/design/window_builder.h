@@ -32,6 +32,9 @@ double ScreenLogicalDpi();
 // The focus starts on the control of the lowest tab index.
 void BuildWindow(const WindowDesign& design, QWidget& window, double dpi);
 
+// Gives the named controls their accessible names and descriptions.
+void DescribeControls(std::span<const AccessibleText> texts, QWidget& window);
+
 // Puts the window's client area at the design position on the screen.
 void PlaceAtDesignPosition(const WindowDesign& design, QWidget& window, double dpi);
 

@@ -55,6 +55,14 @@ struct ControlDesign {
     bool rightToLeft;   // Persian text: right-aligned, right-to-left
 };
 
+// What a screen reader says of a control beyond its caption; not part of
+// the form designer's data, kept beside it by each window.
+struct AccessibleText {
+    const char* control;
+    const char* name;  // null: the caption is the name
+    const char* description;
+};
+
 struct WindowDesign {
     const char* caption;
     int clientWidth, clientHeight;  // twips

@@ -2,12 +2,18 @@
 // that tests can put fakes in their place.
 #pragma once
 
+#include "file_lookup.h"
 #include "message_box.h"
+#include "program_launcher.h"
+#include "registry.h"
 
 namespace velmora::platform {
 
 struct Services {
     MessageBox& messageBox;
+    Registry& registry;
+    FileLookup& files;
+    ProgramLauncher& launcher;
 };
 
 }  // namespace velmora::platform
