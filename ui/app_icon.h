@@ -8,7 +8,7 @@ namespace velmora::ui {
 inline constexpr int kIconSmallPixels = 16;
 inline constexpr int kIconLargePixels = 32;
 
-// All three images; the window system picks the size it needs.
+// The 16 and 32 pixel images; the window system picks the size it needs.
 QIcon AppIcon();
 
 // The 32-pixel image, as picIcon shows it.

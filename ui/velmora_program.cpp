@@ -1,0 +1,16 @@
+#include "velmora_program.h"
+
+#include "design/window_builder.h"
+
+#include <QApplication>
+
+namespace velmora::ui {
+
+VelmoraProgram::VelmoraProgram()
+    : services_{messageBox_, native_.registry, native_.files, native_.launcher},
+      lifetime_([] { QCoreApplication::quit(); }),
+      form_(services_, lifetime_, ScreenLogicalDpi()) {
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+}  // namespace velmora::ui
