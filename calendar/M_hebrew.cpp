@@ -112,6 +112,32 @@ bool HebrewLeapYear(std::int32_t year) {
            kLeapYearsPerCycle;
 }
 
+namespace {
+
+// 1 Tishri of year from the day and time of its conjunction: the first
+// postponement moves it a day for a late conjunction, or for the two
+// weekday cases; the second moves it off Sunday, Wednesday and Friday.
+// Both weekday tests look at the conjunction's own day.
+std::int32_t YearStartAfterPostponements(std::int32_t year, std::int32_t moladDay,
+                                         std::int32_t moladTime) {
+    const std::int32_t moladWeekday = moladDay % kDaysPerWeek;
+    const bool postponed =
+        moladTime >= kLateConjunction ||
+        (moladWeekday == kTuesday && moladTime >= kTuesdayCommonYearLimit &&
+         !HebrewLeapYear(year)) ||
+        (moladWeekday == kMonday && moladTime >= kMondayAfterLeapLimit &&
+         HebrewLeapYear(CheckedSub32(year, 1)));
+    const std::int32_t startDay = postponed ? CheckedAdd32(moladDay, 1) : moladDay;
+
+    const std::int32_t startWeekday = startDay % kDaysPerWeek;
+    if (startWeekday == kSunday || startWeekday == kWednesday || startWeekday == kFriday) {
+        return CheckedAdd32(startDay, 1);
+    }
+    return startDay;
+}
+
+}  // namespace
+
 std::int32_t HebrewElapsedDays(std::int32_t year) {
     // For years -32769..32769 every value below stays within 11969132 in
     // magnitude; the checks matter only for wider years.
@@ -136,21 +162,7 @@ std::int32_t HebrewElapsedDays(std::int32_t year) {
     const std::int32_t moladTime = CheckedAdd32(
         CheckedMul32(kPartsPerHour, hourCount % kHoursPerDay), partCount % kPartsPerHour);
 
-    // Both weekday tests look at the conjunction's own day.
-    const std::int32_t moladWeekday = moladDay % kDaysPerWeek;
-    const bool postponed =
-        moladTime >= kLateConjunction ||
-        (moladWeekday == kTuesday && moladTime >= kTuesdayCommonYearLimit &&
-         !HebrewLeapYear(year)) ||
-        (moladWeekday == kMonday && moladTime >= kMondayAfterLeapLimit &&
-         HebrewLeapYear(yearsBefore));
-    const std::int32_t startDay = postponed ? CheckedAdd32(moladDay, 1) : moladDay;
-
-    const std::int32_t startWeekday = startDay % kDaysPerWeek;
-    if (startWeekday == kSunday || startWeekday == kWednesday || startWeekday == kFriday) {
-        return CheckedAdd32(startDay, 1);
-    }
-    return startDay;
+    return YearStartAfterPostponements(year, moladDay, moladTime);
 }
 
 std::int32_t DaysInHebrewYear(std::int32_t year) {
@@ -218,38 +230,7 @@ std::int16_t LastDayOfHebrewMonth(std::int32_t year, std::int16_t month) {
     return MonthLength(month, HebrewLeapYear(year), [year] { return DaysInHebrewYear(year); });
 }
 
-namespace detail {
-
-void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
-                       std::int16_t& day, std::int32_t& yearSearchEvaluations) {
-    if (jd <= kHebrewEpoch) {
-        year = 0;
-        month = 0;
-        day = 0;
-        return;
-    }
-    std::int32_t dayIndex = CheckedSub32(jd, kHebrewEpoch);  // at least 1
-    // Raises OverflowError from day number 12307952 on, before any field is
-    // written.
-    year = Narrow16(CheckedAdd32(dayIndex / kEstimateDaysPerYear, 1));
-    const YearSearch search = FindHebrewYear(dayIndex, year);
-    yearSearchEvaluations = CheckedAdd32(yearSearchEvaluations, search.evaluations);
-
-    dayIndex = CheckedSub32(dayIndex, search.yearStart);  // 0 on 1 Tishri
-    const std::int32_t y = year;
-    dayIndex = WalkMonths(dayIndex, HebrewLeapYear(y), [y] { return DaysInHebrewYear(y); }, month);
-    day = Narrow16(CheckedAdd32(dayIndex, 1));
-}
-
-}  // namespace detail
-
 namespace {
-
-// The mean Hebrew year, 235 / 19 months of 29 d 12 h 793 p, is
-// 35975351 / 98496 days. dayIndex over it lands within a year of the year
-// that holds the day, where the estimate by 365 days lies up to 23 years high.
-constexpr std::int64_t kMeanYearDays = 35975351;
-constexpr std::int64_t kMeanYearUnits = 98496;
 
 // A whole month is 765433 parts: 29 days, 12 hours and 793 parts.
 constexpr std::int64_t kPartsPerMonth =
@@ -271,21 +252,47 @@ std::int32_t detail::HebrewYearStart(std::int32_t year) {
     const std::int64_t moladDay = kEpochMoladDay + parts / kPartsPerDay;
     const std::int64_t moladTime = parts % kPartsPerDay;
 
-    const std::int64_t moladWeekday = moladDay % kDaysPerWeek;
-    const bool postponed =
-        moladTime >= kLateConjunction ||
-        (moladWeekday == kTuesday && moladTime >= kTuesdayCommonYearLimit &&
-         !HebrewLeapYear(year)) ||
-        (moladWeekday == kMonday && moladTime >= kMondayAfterLeapLimit &&
-         HebrewLeapYear(year - 1));
-    const std::int64_t startDay = postponed ? moladDay + 1 : moladDay;
-    const std::int64_t startWeekday = startDay % kDaysPerWeek;
-    const bool forbidden =
-        startWeekday == kSunday || startWeekday == kWednesday || startWeekday == kFriday;
-    return static_cast<std::int32_t>(forbidden ? startDay + 1 : startDay);
+    // Day and time fit 32 bits: the day is below 12 million, the time below 25920.
+    return YearStartAfterPostponements(year, static_cast<std::int32_t>(moladDay),
+                                       static_cast<std::int32_t>(moladTime));
 }
 
 namespace {
+
+// Where the year that holds a day begins, and how long it is.
+struct LocatedYear {
+    std::int32_t start;   // day index of its 1 Tishri
+    std::int32_t length;  // days
+};
+
+// Day number to Hebrew date, with the given way of finding the year. locate
+// gets the day index and the year field, which holds the estimate; it leaves
+// the year that holds the day in the field.
+template <typename Locate>
+void HebrewDateOf(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
+                  std::int16_t& day, Locate locate) {
+    if (jd <= kHebrewEpoch) {
+        year = 0;
+        month = 0;
+        day = 0;
+        return;
+    }
+    const std::int32_t dayIndex = CheckedSub32(jd, kHebrewEpoch);  // at least 1
+    // Raises OverflowError from day number 12307952 on, before any field is
+    // written.
+    year = Narrow16(CheckedAdd32(dayIndex / kEstimateDaysPerYear, 1));
+    const LocatedYear located = locate(dayIndex, year);
+    const std::int32_t dayOfMonth =
+        WalkMonths(CheckedSub32(dayIndex, located.start), HebrewLeapYear(year),
+                   [&located] { return located.length; }, month);
+    day = Narrow16(CheckedAdd32(dayOfMonth, 1));
+}
+
+// The mean Hebrew year, 235 / 19 months of 29 d 12 h 793 p, is
+// 35975351 / 98496 days. dayIndex over it lands within a year of the year
+// that holds the day, where the estimate by 365 days lies up to 23 years high.
+constexpr std::int64_t kMeanYearDays = 35975351;
+constexpr std::int64_t kMeanYearUnits = 98496;
 
 std::int16_t MeanYearGuess(std::int32_t dayIndex) {
     // dayIndex is below 12307952 - 347997 here, so the product fits 64 bits
@@ -293,24 +300,9 @@ std::int16_t MeanYearGuess(std::int32_t dayIndex) {
     return static_cast<std::int16_t>(dayIndex * kMeanYearUnits / kMeanYearDays + 1);
 }
 
-}  // namespace
-
-// The same dates as the literal search above, found with fewer evaluations:
-// the search starts from the mean-year guess instead of the 365-day estimate,
-// evaluates year starts in the 64-bit form, and takes the year's length from
-// the two year starts the search has already computed instead of two more. The estimate is still narrowed first, so the
-// same day numbers raise OverflowError before any field is written.
-void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
-                       std::int16_t& day) {
-    if (jd <= kHebrewEpoch) {
-        year = 0;
-        month = 0;
-        day = 0;
-        return;
-    }
-    std::int32_t dayIndex = CheckedSub32(jd, kHebrewEpoch);  // at least 1
-    year = Narrow16(CheckedAdd32(dayIndex / kEstimateDaysPerYear, 1));
-
+// Finds the year from the mean-year guess with year starts in the 64-bit
+// form, keeping the start of the year after it, which gives the length.
+LocatedYear LocateFromMeanYear(std::int32_t dayIndex, std::int16_t& year) {
     std::int16_t y = MeanYearGuess(dayIndex);
     std::int32_t yearStart = detail::HebrewYearStart(y);
     std::int32_t nextYearStart;
@@ -329,11 +321,29 @@ void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& mon
         }
     }
     year = y;
+    return {yearStart, CheckedSub32(nextYearStart, yearStart)};
+}
 
-    const std::int32_t yearLength = CheckedSub32(nextYearStart, yearStart);
-    dayIndex = WalkMonths(CheckedSub32(dayIndex, yearStart), HebrewLeapYear(y),
-                          [yearLength] { return yearLength; }, month);
-    day = Narrow16(CheckedAdd32(dayIndex, 1));
+}  // namespace
+
+void detail::JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
+                               std::int16_t& day, std::int32_t& yearSearchEvaluations) {
+    HebrewDateOf(jd, year, month, day, [&](std::int32_t dayIndex, std::int16_t& y) {
+        const YearSearch search = FindHebrewYear(dayIndex, y);
+        yearSearchEvaluations = CheckedAdd32(yearSearchEvaluations, search.evaluations);
+        return LocatedYear{search.yearStart, DaysInHebrewYear(y)};
+    });
+}
+
+// The same dates as the literal search, found with fewer evaluations: the
+// search starts from the mean-year guess instead of the 365-day estimate,
+// evaluates year starts in the 64-bit form, and takes the year's length from
+// the two year starts the search has already computed instead of two more.
+// The estimate is still narrowed first, so the same day numbers raise
+// OverflowError before any field is written.
+void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
+                       std::int16_t& day) {
+    HebrewDateOf(jd, year, month, day, LocateFromMeanYear);
 }
 
 }  // namespace velmora
