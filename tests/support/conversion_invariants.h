@@ -5,6 +5,7 @@
 
 #include "numeric.h"
 
+#include <ostream>
 #include <string>
 
 namespace velmora::test {
@@ -15,6 +16,9 @@ inline constexpr Conversion kAllConversions[] = {Conversion::Islamic, Conversion
                                                  Conversion::Hebrew};
 
 const char* ConversionName(Conversion conversion);
+
+// Names the conversion in test output.
+inline void PrintTo(Conversion conversion, std::ostream* out) { *out << ConversionName(conversion); }
 
 // Converts the Persian date in place with the conversion's entry point.
 void Convert(Conversion conversion, DateFields& fields);
