@@ -123,10 +123,12 @@ inline std::int64_t FloorOfSmall(double x) noexcept {
 }
 
 // Nearest whole number, ties to even, for |x| < 2^52 (2.5 -> 2, 3.5 -> 4,
-// -0.5 -> 0). The distance to the floor is exact there.
+// -0.5 -> 0). The distance to the floor is exact wherever it can be 0.5;
+// only for -0.5 < x < 0 may it round, to a value from 0.5 to 1 that still
+// gives 0.
 inline std::int64_t RoundHalfEvenOfSmall(double x) noexcept {
     const std::int64_t below = FloorOfSmall(x);
-    const double above = x - static_cast<double>(below);  // 0 <= above < 1
+    const double above = x - static_cast<double>(below);  // 0 <= above <= 1
     if (above > 0.5 || (above == 0.5 && below % 2 != 0)) return below + 1;
     return below;
 }
