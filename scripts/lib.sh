@@ -11,9 +11,13 @@ VELMORA_BUILD_PACKAGES=(
   clang libclang-rt-14-dev
 )
 
-# What the Windows cross builds of scripts/test need: the MinGW-w64
-# compilers and Wine for the 64-bit tests.
-VELMORA_CROSS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64)
+# What the Windows program's build and tests need: the MinGW-w64 compilers,
+# Wine for both word sizes (wine32 comes from the i386 architecture, which
+# ensure_packages enables when asked for an ":i386" package), NSIS for the
+# installer, zip for the archives, and a virtual X server with a way to
+# press keys in it for the window tests.
+VELMORA_CROSS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386
+  nsis zip xvfb xauth xdotool x11-xserver-utils)
 
 # What running the window needs beyond the build: the X11 and Wayland
 # platform plugins of Qt (the build itself uses only the offscreen one).
@@ -41,6 +45,10 @@ ensure_packages() {
   local sudo=()
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   echo "Installing: ${missing[*]}"
+  if printf '%s\n' "${missing[@]}" | grep -q ':i386$' &&
+    ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo[@]}" dpkg --add-architecture i386
+  fi
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y -q --no-install-recommends "${missing[@]}"

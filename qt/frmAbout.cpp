@@ -1,7 +1,7 @@
 #include "frmAbout.h"
 
 #include "app_icon.h"
-#include "design/about_design.h"
+#include "window/about_design.h"
 #include "design/window_builder.h"
 #include "platform/sys_info.h"
 

@@ -2,7 +2,7 @@
 
 #include "M_convert.h"
 #include "app_icon.h"
-#include "design/form1_design.h"
+#include "window/form1_design.h"
 #include "design/window_builder.h"
 #include "run_time_error_report.h"
 

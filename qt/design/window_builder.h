@@ -1,7 +1,7 @@
 // Turns a window's design data into Qt widgets at a given logical DPI.
 #pragma once
 
-#include "window_design.h"
+#include "window/window_design.h"
 
 #include <QString>
 #include <QWidget>
