@@ -1,0 +1,41 @@
+// The Win32 program's window classes and control identifiers. Each control
+// of the designs gets the identifier below as its child-window ID, so that
+// dialog navigation, accessibility tools and the window tests (which read
+// texts across processes with WM_GETTEXT) can find it.
+#pragma once
+
+namespace velmora::win32 {
+
+// Window classes of the two designed windows and of the result note popup.
+inline constexpr wchar_t kForm1Class[] = L"VelmoraForm1";
+inline constexpr wchar_t kAboutClass[] = L"VelmoraAbout";
+inline constexpr wchar_t kResultNoteClass[] = L"VelmoraResultNote";
+
+// Form1.
+inline constexpr int kIdText1 = 101;
+inline constexpr int kIdText2 = 102;
+inline constexpr int kIdText3 = 103;
+inline constexpr int kIdText4 = 104;
+inline constexpr int kIdText5 = 105;
+inline constexpr int kIdText6 = 106;
+inline constexpr int kIdCommand1 = 201;
+inline constexpr int kIdCommand2 = 202;
+inline constexpr int kIdCommand3 = 203;
+inline constexpr int kIdCommand4 = 204;
+inline constexpr int kIdLabel1 = 301;
+inline constexpr int kIdLabel2 = 302;
+inline constexpr int kIdLabel3 = 303;
+inline constexpr int kIdLabel4 = 304;
+inline constexpr int kIdLabel5 = 305;
+
+// frmAbout. cmdOK is IDOK and cancel (Esc) maps to it.
+inline constexpr int kIdCmdOK = 1;  // IDOK
+inline constexpr int kIdCmdSysInfo = 401;
+inline constexpr int kIdPicIcon = 402;
+inline constexpr int kIdLblTitle = 403;
+inline constexpr int kIdLblVersion = 404;
+inline constexpr int kIdLblDescription = 405;
+inline constexpr int kIdLblDisclaimer = 406;
+inline constexpr int kIdAboutLabel1 = 407;
+
+}  // namespace velmora::win32
