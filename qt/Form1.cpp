@@ -56,4 +56,6 @@ void Form1::FocusAndSelectAll(std::string_view control) {
     box.selectAll();
 }
 
+void Form1::SetResultNote(std::string_view) {}
+
 }  // namespace velmora::ui

@@ -30,6 +30,7 @@ private:
     void SetText(std::string_view control, std::string_view utf8) override;
     void SetDescription(std::string_view control, std::string_view utf8) override;
     void FocusAndSelectAll(std::string_view control) override;
+    void SetResultNote(std::string_view utf8) override;
 
     frmAbout& MakeAbout();
 

@@ -26,6 +26,10 @@ public:
 
     // Gives a text box the keyboard focus with all its text selected.
     virtual void FocusAndSelectAll(std::string_view control) = 0;
+
+    // Shows the note on the last result next to the result boxes, without
+    // taking the focus, until the next call; empty text shows nothing.
+    virtual void SetResultNote(std::string_view utf8) = 0;
 };
 
 }  // namespace velmora::window

@@ -33,10 +33,12 @@ public:
         descriptions[std::string(control)] = utf8;
     }
     void FocusAndSelectAll(std::string_view control) override { log.push_back("focus " + std::string(control)); }
+    void SetResultNote(std::string_view utf8) override { note = utf8; }
 
     std::map<std::string, std::string> texts{{"Label1", "YEAR"}, {"Label2", "MONTH"}, {"Label3", "DAY"}};
     std::map<std::string, std::string> descriptions;
     std::vector<std::string> log;
+    std::string note;
 };
 
 class FakeAboutView final : public AboutView {
