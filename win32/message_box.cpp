@@ -14,17 +14,15 @@ namespace {
 constexpr wchar_t kLeftToRightEmbedding = L'\u202A';
 constexpr wchar_t kPopDirectional = L'\u202C';
 
+BOOL CALLBACK CollectEnabledWindow(HWND hwnd, LPARAM found) {
+    if (::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd)) reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
+    return TRUE;
+}
+
 // The program's other enabled top-level windows, which the box disables.
 std::vector<HWND> OtherProgramWindows(HWND owner) {
     std::vector<HWND> windows;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM found) -> BOOL {
-            if (::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd))
-                reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CollectEnabledWindow, reinterpret_cast<LPARAM>(&windows));
     std::erase(windows, owner);
     return windows;
 }
