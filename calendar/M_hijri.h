@@ -7,7 +7,9 @@
 namespace velmora {
 
 // Julian Date (UT) of the new moon of lunation n; lunation 0 is the new moon
-// of 1 January 1900.
+// of 1 January 1900. The 13 periodic sines are formed from the sines and
+// cosines of M, M' and 2F; they differ from the sines of the table's own
+// arguments only in their last bits.
 double NewMoonInstant(std::int32_t n);
 
 // The instant from which the month of lunation n counts: the new moon itself

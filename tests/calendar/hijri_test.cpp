@@ -1,10 +1,10 @@
 #include "M_civil.h"
 #include "M_convert.h"
 #include "M_hijri.h"
-#include "M_hijri_detail.h"
 #include "M_persian.h"
 #include "civil_inverse.h"
 #include "islamic_fields.h"
+#include "reference_hijri.h"
 #include "sweep.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@ using test::Fields;
 
 Fields Islamic(JulianDayNumber jd, std::int32_t& monthStartsComputed) {
     Fields d{};
-    detail::JulianDayToIslamic(jd, d.year, d.month, d.day, monthStartsComputed);
+    reference::JulianDayToIslamic(jd, d.year, d.month, d.day, monthStartsComputed);
     return d;
 }
 
@@ -116,9 +116,9 @@ TEST(JulianDayToIslamic, FindsTheMonthOfTheRightLunation) {
         // started by the day's midnight and the next one has not; its day of
         // the month counts whole days from the start.
         const double dayStart = c.jd - 0.5;
-        const double start = MonthStartInstant(c.lunation);
+        const double start = reference::MonthStartInstant(c.lunation);
         EXPECT_LE(start, dayStart) << c.jd;
-        EXPECT_GT(MonthStartInstant(c.lunation + 1), dayStart) << c.jd;
+        EXPECT_GT(reference::MonthStartInstant(c.lunation + 1), dayStart) << c.jd;
         EXPECT_EQ(d.day, static_cast<int>(std::floor(dayStart - start)) + 1) << c.jd;
     }
 }
