@@ -50,7 +50,8 @@ constexpr YearTable BuildYearTable() {
     return table;
 }
 
-constexpr bool IsStrictlyIncreasingWithinRange(const std::array<std::int16_t, kLeapYearCount>& years) {
+constexpr bool IsStrictlyIncreasingWithinRange(
+    const std::array<std::int16_t, kLeapYearCount>& years) {
     for (std::size_t i = 0; i < years.size(); ++i) {
         if (years[i] < kOfficialPersianFirstYear || years[i] > kOfficialPersianLastYear)
             return false;

@@ -221,10 +221,13 @@ std::int32_t FloorDiv(std::int32_t a, std::int32_t b) {
 // Year and month of lunation n, counted 12 to a year from lunation 1048 =
 // 1405/1 with the floored quotient and remainder, and no year 0.
 testing::AssertionResult LunationNamesTheConvertedMonth(JulianDayNumber jd) {
-    const std::int32_t L = IslamicMonthLunation(jd) - 1048;
-    int year = 1405 + FloorDiv(L, 12);
+    constexpr std::int32_t kEpochLunation = 1048;
+    constexpr int kEpochYear = 1405;
+    constexpr std::int32_t kMonthsPerYear = 12;
+    const std::int32_t L = IslamicMonthLunation(jd) - kEpochLunation;
+    int year = kEpochYear + FloorDiv(L, kMonthsPerYear);
     if (year <= 0) --year;
-    const int month = L - FloorDiv(L, 12) * 12 + 1;
+    const int month = L - FloorDiv(L, kMonthsPerYear) * kMonthsPerYear + 1;
     const Fields d = Islamic(jd);
     if (d.year == year && d.month == month) return testing::AssertionSuccess();
     return testing::AssertionFailure() << jd << " converts to " << d << " but its lunation names "

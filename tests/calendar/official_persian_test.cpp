@@ -82,7 +82,7 @@ int MonthLength(int month, bool leap) {
 TEST(OfficialPersianToJulianDay, EveryMonthOfEveryYearFollowsThePublishedTables) {
     const std::set<int> leapYears = PublishedLeapYears();
     const std::vector<PublishedYear> years = PublishedYears();
-    ASSERT_EQ(leapYears.size(), 71u);
+    ASSERT_EQ(leapYears.size(), 71u);  // as the file's header counts them
     ASSERT_EQ(years.size(), static_cast<std::size_t>(kOfficialPersianLastYear -
                                                      kOfficialPersianFirstYear + 1));
     for (std::size_t i = 0; i < years.size(); ++i) {
@@ -131,7 +131,8 @@ TEST(OfficialPersianToJulianDay, KnownDatesAndRejectedFields) {
         {32767, 1, 1, std::nullopt},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Official(c.year, c.month, c.day), c.jd) << c.year << "/" << c.month << "/" << c.day;
+        EXPECT_EQ(Official(c.year, c.month, c.day), c.jd)
+            << c.year << "/" << c.month << "/" << c.day;
     }
 }
 

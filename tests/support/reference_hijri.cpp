@@ -31,7 +31,9 @@ double PeriodicCorrectionBy13Sines(double T, double M, double Mp, double F2) {
 
 }  // namespace
 
-double NewMoonInstant(std::int32_t n) { return detail::NewMoonWith(n, PeriodicCorrectionBy13Sines); }
+double NewMoonInstant(std::int32_t n) {
+    return detail::NewMoonWith(n, PeriodicCorrectionBy13Sines);
+}
 
 double MonthStartInstant(std::int32_t n) {
     return detail::MonthStartFromNewMoon(NewMoonInstant(n));
