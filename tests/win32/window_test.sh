@@ -1,0 +1,268 @@
+#!/usr/bin/env bash
+# Drives the Win32 program under Wine with real key presses on a virtual X
+# server and checks each outcome with the window probe, which reads the
+# program's windows across processes:
+#
+#   window_test.sh <velmora.exe> <window_probe.exe> <launch_marker.exe>
+#
+# Stops with a message at the first wrong outcome. Expected dates come from
+# the product's conversion tables.
+set -euo pipefail
+source "$(dirname "$0")/wine_session.sh"
+
+[ $# -eq 3 ] || { echo "usage: $0 <velmora.exe> <window_probe.exe> <launch_marker.exe>" >&2; exit 64; }
+PROGRAM=$(realpath "$1")
+PROBE=$(realpath "$2")
+MARKER=$(realpath "$3")
+
+# Window classes, titles and control IDs, as win32/control_ids.h fixes them.
+FORM1=VelmoraForm1
+ABOUT=VelmoraAbout
+FORM1_TITLE=Velmora
+ABOUT_TITLE="About MyApp"
+TEXT1=101 TEXT2=102 TEXT3=103 TEXT4=104 TEXT5=105 TEXT6=106
+COMMAND1=201 COMMAND2=202 COMMAND3=203 COMMAND4=204
+LABEL5=305
+CMD_OK=1
+# Form1's focus order, which Tab walks forwards and Shift+Tab backwards.
+FOCUS_ORDER=("$TEXT1" "$COMMAND1" "$TEXT2" "$TEXT3" "$TEXT4" "$TEXT5" "$TEXT6" "$COMMAND2" "$COMMAND3" "$COMMAND4")
+SYSINFO_UNAVAILABLE="System Information Is Unavailable At This Time"
+MSINFO_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
+
+# Persian date typed into Text1..Text3, the button and the key that presses
+# it, then Text4..Text6 and Label5 as the tables give them.
+CONVERSIONS=(
+  "1382 3 19     $COMMAND2 space  | 2003 6 9   ميلادي"
+  "1382 3 19     $COMMAND1 Return | 1424 4 8   قمري"
+  "1382 3 19     $COMMAND3 space  | 5763 10 9  هبريو"
+  "۱۴۰۳ ۱ ۱      $COMMAND2 Return | 2024 3 20  ميلادي"
+  "1403 7 12     $COMMAND3 space  | 5785 1 1   هبريو"
+  "1 1 1         $COMMAND2 space  | 622 3 19   ميلادي"
+)
+# Input that cannot be converted ("-" for an empty box), the button, then the
+# box the error is reported against and the heading the message names.
+ERRORS=(
+  "- 3 19        $COMMAND2 | $TEXT1 YEAR"
+  "abc 3 19      $COMMAND1 | $TEXT1 YEAR"
+  "1382 40000 19 $COMMAND3 | $TEXT2 MONTH"
+)
+
+probe() { "$PROBE_LOADER" "$PROBE" "$@" 2>/dev/null; }
+text_of() { probe text "$1"; }
+text_is() { [ "$(text_of "$1")" = "$2" ]; }
+focus_is() { [ "$(probe focus)" = "$1 $2" ]; }
+msgbox_open() { [ -n "$(probe msgbox)" ]; }
+msgbox_closed() { [ -z "$(probe msgbox)" ]; }
+window_count() { probe windows | grep -c "^$1	" || true; }
+window_open() { [ "$(window_count "$1")" -gt 0 ]; }
+window_closed() { [ "$(window_count "$1")" -eq 0 ]; }
+
+expect_text() {
+  local actual
+  actual=$(text_of "$1")
+  [ "$actual" = "$2" ] || fail "$3: control $1 shows '$actual', expected '$2'"
+}
+expect_focus() {
+  wait_for "$3: the focus is on '$(probe focus)', expected control $1 of $2" focus_is "$1" "$2"
+}
+expect_running() { program_running || fail "$1: the program ended (status $(cat "$SESSION_DIR/app.status"))"; }
+
+# Moves the focus to control $1 of Form1 with Tab or Shift+Tab, whichever is
+# shorter from where the focus is, and checks that it arrived.
+tab_to() {
+  local focus here=-1 there=-1 i steps
+  focus=$(probe focus) || fail "no focus in Velmora's windows"
+  for i in "${!FOCUS_ORDER[@]}"; do
+    [ "$focus" != "${FOCUS_ORDER[$i]} $FORM1" ] || here=$i
+    [ "$1" != "${FOCUS_ORDER[$i]}" ] || there=$i
+  done
+  [ "$here" -ge 0 ] || fail "the focus is on '$focus', outside Form1's focus order"
+  steps=$(((there - here + ${#FOCUS_ORDER[@]}) % ${#FOCUS_ORDER[@]}))
+  local presses=()
+  if [ "$steps" -le $((${#FOCUS_ORDER[@]} / 2)) ]; then
+    for ((i = 0; i < steps; i++)); do presses+=(Tab); done
+  else
+    for ((i = steps; i < ${#FOCUS_ORDER[@]}; i++)); do presses+=(shift+Tab); done
+  fi
+  [ ${#presses[@]} -eq 0 ] || keys "${presses[@]}"
+  expect_focus "$1" "$FORM1" "Tab towards control $1"
+}
+
+# Replaces the text of input box $1 by $2 ("-" empties it) with key presses.
+fill() {
+  local value=$2
+  [ "$value" != "-" ] || value=""
+  tab_to "$1"
+  keys End shift+Home BackSpace
+  typed "$value"
+  wait_for "box $1 shows '$(text_of "$1")' after typing '$value'" text_is "$1" "$value"
+}
+
+fill_date() {
+  fill "$TEXT1" "$1"
+  fill "$TEXT2" "$2"
+  fill "$TEXT3" "$3"
+}
+
+# Presses button $1 of Form1 with key $2 (space or Return) on its focus.
+press() {
+  tab_to "$1"
+  keys "$2"
+}
+
+results() { echo "$(text_of $TEXT4)|$(text_of $TEXT5)|$(text_of $TEXT6)|$(text_of $LABEL5)"; }
+
+check_start() {
+  note "start"
+  start_program "$PROGRAM"
+  wait_for "Form1 did not appear" window_open "$FORM1"
+  local title
+  title=$(probe windows | grep "^$FORM1	" | cut -f2)
+  [ "$title" = "$FORM1_TITLE" ] || fail "Form1 is titled '$title', expected '$FORM1_TITLE'"
+  x_focus "$FORM1_TITLE"
+  expect_focus "$TEXT1" "$FORM1" "start"
+  local box
+  for box in $TEXT4 $TEXT5 $TEXT6; do expect_text "$box" "" "start"; done
+}
+
+check_focus_order() {
+  note "focus order"
+  tab_to "$TEXT1"
+  local i count=${#FOCUS_ORDER[@]}
+  for ((i = 1; i <= count; i++)); do
+    keys Tab
+    expect_focus "${FOCUS_ORDER[$((i % count))]}" "$FORM1" "Tab number $i from Text1"
+  done
+  for ((i = count - 1; i >= 0; i--)); do
+    keys shift+Tab
+    expect_focus "${FOCUS_ORDER[$i]}" "$FORM1" "Shift+Tab number $((count - i)) from Text1"
+  done
+}
+
+check_conversions() {
+  local row year month day button key bar want_year want_month want_day want_label
+  for row in "${CONVERSIONS[@]}"; do
+    read -r year month day button key bar want_year want_month want_day want_label <<<"$row"
+    note "convert $year/$month/$day with control $button"
+    fill_date "$year" "$month" "$day"
+    press "$button" "$key"
+    wait_for "$row: Text4 shows '$(text_of $TEXT4)'" text_is $TEXT4 "$want_year"
+    expect_text $TEXT5 "$want_month" "$row"
+    expect_text $TEXT6 "$want_day" "$row"
+    expect_text $LABEL5 "$want_label" "$row"
+    expect_text $TEXT1 "$year" "$row: the input is kept"
+    expect_text $TEXT2 "$month" "$row: the input is kept"
+    expect_text $TEXT3 "$day" "$row: the input is kept"
+  done
+}
+
+check_errors() {
+  local row year month day button bar box heading before message typed_length
+  for row in "${ERRORS[@]}"; do
+    read -r year month day button bar box heading <<<"$row"
+    note "error for $year/$month/$day with control $button"
+    fill_date "$year" "$month" "$day"
+    before=$(results)
+    press "$button" space
+    wait_for "$row: no message box" msgbox_open
+    message=$(probe msgbox)
+    [[ $message == *"$heading"* ]] || fail "$row: the message '$message' does not name $heading"
+    [ "$(results)" = "$before" ] || fail "$row: the results changed to '$(results)' from '$before'"
+    keys Return
+    wait_for "$row: the message box did not close on Enter" msgbox_closed
+    expect_running "$row"
+    expect_focus "$box" "$FORM1" "$row: after OK"
+    typed_length=$(text_of "$box" | tr -d '\n' | wc -m)
+    [ "$(probe sel "$box")" = "0 $typed_length" ] ||
+      fail "$row: box $box selects '$(probe sel "$box")', expected all of its $typed_length characters"
+  done
+}
+
+open_about() {
+  press "$COMMAND4" space
+  wait_for "Command4 showed no About box" window_open "$ABOUT"
+  local title
+  title=$(probe windows | grep "^$ABOUT	" | cut -f2)
+  [ "$title" = "$ABOUT_TITLE" ] || fail "the About box is titled '$title', expected '$ABOUT_TITLE'"
+}
+
+check_about() {
+  note "About box"
+  open_about
+  expect_focus "$CMD_OK" "$ABOUT" "About box opened"
+  x_focus "$FORM1_TITLE"
+  press "$COMMAND4" space
+  expect_focus "$CMD_OK" "$ABOUT" "Command4 again"
+  [ "$(window_count "$ABOUT")" -eq 1 ] || fail "Command4 again: $(window_count "$ABOUT") About boxes"
+  keys Escape
+  wait_for "Esc did not close the About box" window_closed "$ABOUT"
+  expect_running "Esc in the About box"
+  x_focus "$FORM1_TITLE"
+  open_about
+  expect_focus "$CMD_OK" "$ABOUT" "About box reopened"
+  keys Return
+  wait_for "Enter on cmdOK did not close the About box" window_closed "$ABOUT"
+  expect_running "Enter in the About box"
+}
+
+check_sys_info() {
+  note "System Info"
+  x_focus "$FORM1_TITLE"
+  open_about
+  keys alt+s
+  wait_for "Alt+S showed no message box" msgbox_open
+  local message
+  message=$(probe msgbox)
+  [ "$message" = "$SYSINFO_UNAVAILABLE" ] || fail "System Info without a registry value says '$message'"
+  keys Return
+  wait_for "the System Info message box did not close on Enter" msgbox_closed
+  window_open "$ABOUT" || fail "the About box closed with the System Info message box"
+
+  # A copy of the marker program in a folder with a space in its name, named
+  # where the program looks for the tool; the program reads the registry in
+  # its own word size's view, which reg.exe of the same word size writes.
+  local tool="$SESSION_DIR/system tools/msinfo32.exe"
+  mkdir -p "$(dirname "$tool")"
+  cp "$MARKER" "$tool"
+  "$PROGRAM_LOADER" reg add "$MSINFO_KEY" /v PATH /t REG_SZ /d "$(windows_path "$tool")" /f \
+    >"$SESSION_DIR/reg.log" 2>&1 || fail "reg add failed: $(cat "$SESSION_DIR/reg.log")"
+  x_focus "$ABOUT_TITLE"
+  keys alt+s
+  wait_for "System Info did not start the tool the registry names" test -e "$tool.launched"
+  msgbox_closed || fail "System Info started the tool and showed '$(probe msgbox)'"
+  # The tool, a console program, may have taken the focus with its console.
+  x_focus "$ABOUT_TITLE"
+  keys Escape
+  wait_for "Esc did not close the About box" window_closed "$ABOUT"
+}
+
+check_close_form_first() {
+  note "close Form1 while the About box is open"
+  x_focus "$FORM1_TITLE"
+  open_about
+  x_focus "$FORM1_TITLE"
+  keys alt+F4
+  wait_for "Alt+F4 did not close Form1" window_closed "$FORM1"
+  expect_running "Form1 closed with the About box open"
+  window_open "$ABOUT" || fail "the About box closed with Form1"
+  x_focus "$ABOUT_TITLE"
+  keys Escape
+  wait_for "the program did not end with its last window" program_ended
+  [ "$(cat "$SESSION_DIR/app.status")" = 0 ] || fail "the program ended with status $(cat "$SESSION_DIR/app.status")"
+}
+
+start_seconds=$SECONDS
+session_start
+PROGRAM_LOADER=$(wine_loader_for "$PROGRAM")
+PROBE_LOADER=$(wine_loader_for "$PROBE")
+[ -x "$PROGRAM_LOADER" ] || fail "$PROGRAM_LOADER is missing (package wine32:i386 for 32-bit programs)"
+note "Wine prefix ready after $((SECONDS - start_seconds)) s"
+
+check_start
+check_focus_order
+check_conversions
+check_errors
+check_about
+check_sys_info
+check_close_form_first
+note "all window tests passed in $((SECONDS - start_seconds)) s"
