@@ -40,11 +40,12 @@ CONVERSIONS=(
   "1 1 1         $COMMAND2 space  | 622 3 19   ميلادي"
 )
 # Input that cannot be converted ("-" for an empty box), the button, then the
-# box the error is reported against and the heading the message names.
+# box the error is reported against, the heading and the kind of error the
+# message names.
 ERRORS=(
-  "- 3 19        $COMMAND2 | $TEXT1 YEAR"
-  "abc 3 19      $COMMAND1 | $TEXT1 YEAR"
-  "1382 40000 19 $COMMAND3 | $TEXT2 MONTH"
+  "- 3 19        $COMMAND2 | $TEXT1 YEAR  Type mismatch"
+  "abc 3 19      $COMMAND1 | $TEXT1 YEAR  Type mismatch"
+  "1382 40000 19 $COMMAND3 | $TEXT2 MONTH Overflow"
 )
 
 probe() { "$PROBE_LOADER" "$PROBE" "$@" 2>/dev/null; }
@@ -122,7 +123,7 @@ check_start() {
   x_focus "$FORM1_TITLE"
   expect_focus "$TEXT1" "$FORM1" "start"
   local box
-  for box in $TEXT4 $TEXT5 $TEXT6; do expect_text "$box" "" "start"; done
+  for box in $TEXT4 $TEXT5 $TEXT6 $LABEL5; do expect_text "$box" "" "start"; done
 }
 
 check_focus_order() {
@@ -157,16 +158,17 @@ check_conversions() {
 }
 
 check_errors() {
-  local row year month day button bar box heading before message typed_length
+  local row year month day button bar box heading kind before message typed_length
   for row in "${ERRORS[@]}"; do
-    read -r year month day button bar box heading <<<"$row"
+    read -r year month day button bar box heading kind <<<"$row"
     note "error for $year/$month/$day with control $button"
     fill_date "$year" "$month" "$day"
     before=$(results)
     press "$button" space
     wait_for "$row: no message box" msgbox_open
     message=$(probe msgbox)
-    [[ $message == *"$heading"* ]] || fail "$row: the message '$message' does not name $heading"
+    [[ $message == *"$heading"* && $message == *"$kind"* ]] ||
+      fail "$row: the message '$message' does not name $kind and $heading"
     [ "$(results)" = "$before" ] || fail "$row: the results changed to '$(results)' from '$before'"
     keys Return
     wait_for "$row: the message box did not close on Enter" msgbox_closed
@@ -186,20 +188,26 @@ open_about() {
   [ "$title" = "$ABOUT_TITLE" ] || fail "the About box is titled '$title', expected '$ABOUT_TITLE'"
 }
 
+# The focus is on cmdOK of the one About box. The focus moving there shows
+# that the press has been handled, so a second box would be there by now.
+expect_one_about() {
+  expect_focus "$CMD_OK" "$ABOUT" "$1"
+  [ "$(window_count "$ABOUT")" -eq 1 ] || fail "$1: $(window_count "$ABOUT") About boxes"
+}
+
 check_about() {
   note "About box"
   open_about
-  expect_focus "$CMD_OK" "$ABOUT" "About box opened"
+  expect_one_about "About box opened"
   x_focus "$FORM1_TITLE"
-  press "$COMMAND4" space
-  expect_focus "$CMD_OK" "$ABOUT" "Command4 again"
-  [ "$(window_count "$ABOUT")" -eq 1 ] || fail "Command4 again: $(window_count "$ABOUT") About boxes"
+  open_about
+  expect_one_about "Command4 again"
   keys Escape
   wait_for "Esc did not close the About box" window_closed "$ABOUT"
   expect_running "Esc in the About box"
   x_focus "$FORM1_TITLE"
   open_about
-  expect_focus "$CMD_OK" "$ABOUT" "About box reopened"
+  expect_one_about "About box reopened"
   keys Return
   wait_for "Enter on cmdOK did not close the About box" window_closed "$ABOUT"
   expect_running "Enter in the About box"
@@ -209,6 +217,7 @@ check_sys_info() {
   note "System Info"
   x_focus "$FORM1_TITLE"
   open_about
+  expect_one_about "About box for System Info"
   keys alt+s
   wait_for "Alt+S showed no message box" msgbox_open
   local message
@@ -240,6 +249,7 @@ check_close_form_first() {
   note "close Form1 while the About box is open"
   x_focus "$FORM1_TITLE"
   open_about
+  expect_one_about "About box before closing Form1"
   x_focus "$FORM1_TITLE"
   keys alt+F4
   wait_for "Alt+F4 did not close Form1" window_closed "$FORM1"
