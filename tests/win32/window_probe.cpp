@@ -11,24 +11,25 @@
 //   window_probe windows     "<class>\t<title>" of each visible Velmora
 //                            top-level window (message boxes as #32770)
 //   window_probe note        text of the visible result note
-//   window_probe close <cls> posts WM_CLOSE to the visible window of class <cls>
 //
-// Prints nothing where there is nothing to report. Messages are posted, never
-// sent, where the target may be inside a modal loop (a message box).
+// Prints nothing where there is nothing to report. Queries go out with
+// SendMessageTimeout, which a window inside a modal loop (a message box)
+// still answers, and which gives up on a hung one.
+#include "control_ids.h"
+
 #include <windows.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
 
-// The classes of Velmora's windows, as win32/control_ids.h names them, and of
-// the standard dialog a message box is.
-constexpr wchar_t kForm1Class[] = L"VelmoraForm1";
-constexpr wchar_t kAboutClass[] = L"VelmoraAbout";
-constexpr wchar_t kResultNoteClass[] = L"VelmoraResultNote";
+using velmora::win32::kAboutClass;
+using velmora::win32::kForm1Class;
+using velmora::win32::kResultNoteClass;
+
+// The class of the standard dialog that a message box is.
 constexpr wchar_t kDialogClass[] = L"#32770";
 constexpr wchar_t kMessageBoxTitle[] = L"Velmora";
 // The child ID of a message box's text static (user32's dialog template).
@@ -134,11 +135,6 @@ int Run(int argc, char** argv) {
         return 0;
     }
     if (argc != 3) return kExitUsage;
-    if (command == "close") {
-        const std::wstring className(argv[2], argv[2] + std::strlen(argv[2]));
-        HWND window = VisibleWindowOf(className.c_str());
-        return window != nullptr && ::PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : kExitNotFound;
-    }
     HWND control = ControlOf(ParseId(argv[2]));
     if (control == nullptr) return kExitNotFound;
     if (command == "text") {

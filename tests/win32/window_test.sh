@@ -54,6 +54,8 @@ text_is() { [ "$(text_of "$1")" = "$2" ]; }
 focus_is() { [ "$(probe focus)" = "$1 $2" ]; }
 msgbox_open() { [ -n "$(probe msgbox)" ]; }
 msgbox_closed() { [ -z "$(probe msgbox)" ]; }
+# Control $1 shows $2, or a message box has come up instead.
+shows_or_refuses() { text_is "$1" "$2" || msgbox_open; }
 window_count() { probe windows | grep -c "^$1	" || true; }
 window_open() { [ "$(window_count "$1")" -gt 0 ]; }
 window_closed() { [ "$(window_count "$1")" -eq 0 ]; }
@@ -64,7 +66,7 @@ expect_text() {
   [ "$actual" = "$2" ] || fail "$3: control $1 shows '$actual', expected '$2'"
 }
 expect_focus() {
-  wait_for "$3: the focus is on '$(probe focus)', expected control $1 of $2" focus_is "$1" "$2"
+  wait_for focus_is "$1" "$2" || fail "$3: the focus is on '$(probe focus)', expected control $1 of $2"
 }
 expect_running() { program_running || fail "$1: the program ended (status $(cat "$SESSION_DIR/app.status"))"; }
 
@@ -96,7 +98,7 @@ fill() {
   tab_to "$1"
   keys End shift+Home BackSpace
   typed "$value"
-  wait_for "box $1 shows '$(text_of "$1")' after typing '$value'" text_is "$1" "$value"
+  wait_for text_is "$1" "$value" || fail "box $1 shows '$(text_of "$1")' after typing '$value'"
 }
 
 fill_date() {
@@ -116,7 +118,7 @@ results() { echo "$(text_of $TEXT4)|$(text_of $TEXT5)|$(text_of $TEXT6)|$(text_o
 check_start() {
   note "start"
   start_program "$PROGRAM"
-  wait_for "Form1 did not appear" window_open "$FORM1"
+  wait_for window_open "$FORM1" || fail "Form1 did not appear"
   local title
   title=$(probe windows | grep "^$FORM1	" | cut -f2)
   [ "$title" = "$FORM1_TITLE" ] || fail "Form1 is titled '$title', expected '$FORM1_TITLE'"
@@ -141,13 +143,14 @@ check_focus_order() {
 }
 
 check_conversions() {
-  local row year month day button key bar want_year want_month want_day want_label
+  local row year month day button key want_year want_month want_day want_label
   for row in "${CONVERSIONS[@]}"; do
-    read -r year month day button key bar want_year want_month want_day want_label <<<"$row"
+    read -r year month day button key _ want_year want_month want_day want_label <<<"$row"
     note "convert $year/$month/$day with control $button"
     fill_date "$year" "$month" "$day"
     press "$button" "$key"
-    wait_for "$row: Text4 shows '$(text_of $TEXT4)'" text_is $TEXT4 "$want_year"
+    wait_for shows_or_refuses $TEXT4 "$want_year" || fail "$row: Text4 shows '$(text_of $TEXT4)', expected '$want_year'"
+    msgbox_closed || fail "$row: refused with the message '$(probe msgbox)'"
     expect_text $TEXT5 "$want_month" "$row"
     expect_text $TEXT6 "$want_day" "$row"
     expect_text $LABEL5 "$want_label" "$row"
@@ -158,20 +161,20 @@ check_conversions() {
 }
 
 check_errors() {
-  local row year month day button bar box heading kind before message typed_length
+  local row year month day button box heading kind before message typed_length
   for row in "${ERRORS[@]}"; do
-    read -r year month day button bar box heading kind <<<"$row"
+    read -r year month day button _ box heading kind <<<"$row"
     note "error for $year/$month/$day with control $button"
     fill_date "$year" "$month" "$day"
     before=$(results)
     press "$button" space
-    wait_for "$row: no message box" msgbox_open
+    wait_for msgbox_open || fail "$row: no message box"
     message=$(probe msgbox)
     [[ $message == *"$heading"* && $message == *"$kind"* ]] ||
       fail "$row: the message '$message' does not name $kind and $heading"
     [ "$(results)" = "$before" ] || fail "$row: the results changed to '$(results)' from '$before'"
     keys Return
-    wait_for "$row: the message box did not close on Enter" msgbox_closed
+    wait_for msgbox_closed || fail "$row: the message box did not close on Enter"
     expect_running "$row"
     expect_focus "$box" "$FORM1" "$row: after OK"
     typed_length=$(text_of "$box" | tr -d '\n' | wc -m)
@@ -182,7 +185,7 @@ check_errors() {
 
 open_about() {
   press "$COMMAND4" space
-  wait_for "Command4 showed no About box" window_open "$ABOUT"
+  wait_for window_open "$ABOUT" || fail "Command4 showed no About box"
   local title
   title=$(probe windows | grep "^$ABOUT	" | cut -f2)
   [ "$title" = "$ABOUT_TITLE" ] || fail "the About box is titled '$title', expected '$ABOUT_TITLE'"
@@ -203,13 +206,13 @@ check_about() {
   open_about
   expect_one_about "Command4 again"
   keys Escape
-  wait_for "Esc did not close the About box" window_closed "$ABOUT"
+  wait_for window_closed "$ABOUT" || fail "Esc did not close the About box"
   expect_running "Esc in the About box"
   x_focus "$FORM1_TITLE"
   open_about
   expect_one_about "About box reopened"
   keys Return
-  wait_for "Enter on cmdOK did not close the About box" window_closed "$ABOUT"
+  wait_for window_closed "$ABOUT" || fail "Enter on cmdOK did not close the About box"
   expect_running "Enter in the About box"
 }
 
@@ -219,12 +222,12 @@ check_sys_info() {
   open_about
   expect_one_about "About box for System Info"
   keys alt+s
-  wait_for "Alt+S showed no message box" msgbox_open
+  wait_for msgbox_open || fail "Alt+S showed no message box"
   local message
   message=$(probe msgbox)
   [ "$message" = "$SYSINFO_UNAVAILABLE" ] || fail "System Info without a registry value says '$message'"
   keys Return
-  wait_for "the System Info message box did not close on Enter" msgbox_closed
+  wait_for msgbox_closed || fail "the System Info message box did not close on Enter"
   window_open "$ABOUT" || fail "the About box closed with the System Info message box"
 
   # A copy of the marker program in a folder with a space in its name, named
@@ -237,12 +240,12 @@ check_sys_info() {
     >"$SESSION_DIR/reg.log" 2>&1 || fail "reg add failed: $(cat "$SESSION_DIR/reg.log")"
   x_focus "$ABOUT_TITLE"
   keys alt+s
-  wait_for "System Info did not start the tool the registry names" test -e "$tool.launched"
+  wait_for test -e "$tool.launched" || fail "System Info did not start the tool the registry names"
   msgbox_closed || fail "System Info started the tool and showed '$(probe msgbox)'"
   # The tool, a console program, may have taken the focus with its console.
   x_focus "$ABOUT_TITLE"
   keys Escape
-  wait_for "Esc did not close the About box" window_closed "$ABOUT"
+  wait_for window_closed "$ABOUT" || fail "Esc did not close the About box"
 }
 
 check_close_form_first() {
@@ -252,12 +255,12 @@ check_close_form_first() {
   expect_one_about "About box before closing Form1"
   x_focus "$FORM1_TITLE"
   keys alt+F4
-  wait_for "Alt+F4 did not close Form1" window_closed "$FORM1"
+  wait_for window_closed "$FORM1" || fail "Alt+F4 did not close Form1"
   expect_running "Form1 closed with the About box open"
   window_open "$ABOUT" || fail "the About box closed with Form1"
   x_focus "$ABOUT_TITLE"
   keys Escape
-  wait_for "the program did not end with its last window" program_ended
+  wait_for program_ended || fail "the program did not end with its last window"
   [ "$(cat "$SESSION_DIR/app.status")" = 0 ] || fail "the program ended with status $(cat "$SESSION_DIR/app.status")"
 }
 

@@ -52,13 +52,12 @@ wine_loader_for() {
   esac
 }
 
-# Polls "$@" until it succeeds; fails with "$what" after WAIT_SECONDS.
+# Polls "$@" until it succeeds, for WAIT_SECONDS at most; returns non-zero
+# then, so that the caller's failure message reads the state at that time.
 wait_for() {
-  local what=$1
-  shift
   local deadline=$((SECONDS + WAIT_SECONDS))
   until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || fail "$what (waited ${WAIT_SECONDS} s)"
+    [ "$SECONDS" -lt "$deadline" ] || return 1
     sleep "$POLL_SECONDS"
   done
 }
@@ -79,16 +78,19 @@ bind_persian_digits() {
 # choosing at 96 DPI that keeps its keymap between clients (-noreset), and a
 # fresh 64-bit prefix with the fonts.
 session_start() {
-  command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v xmodmap >/dev/null ||
-    fail "Xvfb, xdotool and xmodmap are needed (packages xvfb, xdotool, x11-xserver-utils)"
-  [ -x "$WINE64_LOADER" ] && [ -x "$WINESERVER" ] || fail "wine64 is not installed"
+  local tool
+  for tool in Xvfb xdotool xmodmap; do
+    command -v "$tool" >/dev/null || fail "$tool is needed (packages xvfb, xdotool, x11-xserver-utils)"
+  done
+  [ -x "$WINE64_LOADER" ] || fail "wine64 is not installed"
   SESSION_DIR=$(mktemp -d "${TMPDIR:-/tmp}/velmora-window-test-XXXXXX")
   trap session_cleanup EXIT
   Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset \
     3>"$SESSION_DIR/display" 2>"$SESSION_DIR/xvfb.log" &
   XVFB_PID=$!
-  wait_for "Xvfb did not start: $(cat "$SESSION_DIR/xvfb.log")" test -s "$SESSION_DIR/display"
-  export DISPLAY=":$(cat "$SESSION_DIR/display")"
+  wait_for test -s "$SESSION_DIR/display" || fail "Xvfb did not start: $(cat "$SESSION_DIR/xvfb.log")"
+  DISPLAY=":$(cat "$SESSION_DIR/display")"
+  export DISPLAY
   unset WAYLAND_DISPLAY
   bind_persian_digits
 
@@ -138,7 +140,7 @@ x_window_titled() {
 # goes to the root window first so that the window gains it even where it
 # had it already.
 x_focus() {
-  wait_for "no X window titled '$1'" x_window_titled "$1" >/dev/null
+  wait_for x_window_titled "$1" >/dev/null || fail "no X window titled '$1'"
   xdotool windowfocus --sync "$(xdotool search --maxdepth 0 --name '' | head -n1)" 2>/dev/null || true
   xdotool windowfocus --sync "$(x_window_titled "$1")"
 }
