@@ -85,6 +85,8 @@ session_start() {
   [ -x "$WINE64_LOADER" ] || fail "wine64 is not installed"
   SESSION_DIR=$(mktemp -d "${TMPDIR:-/tmp}/velmora-window-test-XXXXXX")
   trap session_cleanup EXIT
+  # A test runner stopping the run by a signal still gets the cleanup.
+  trap 'exit 130' INT TERM HUP
   Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset \
     3>"$SESSION_DIR/display" 2>"$SESSION_DIR/xvfb.log" &
   XVFB_PID=$!
