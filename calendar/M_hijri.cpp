@@ -374,18 +374,25 @@ double detail::MonthStartFromNewMoon(double t) {
 
 namespace {
 
-// Day number to Islamic date with the given month search.
+// The month that holds day jd, found with the given search from the
+// lunation estimate of jd's civil date. The fields receive that civil date.
 template <typename Search>
-void IslamicDateOf(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
-                   std::int16_t& day, Search search) {
-    // The fields first hold the civil date; it gives the lunation estimate.
+FoundMonth FindMonthOf(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
+                       std::int16_t& day, Search search) {
     JulianDayToGregorian(jd, year, month, day);
     const std::int32_t estimate = EstimateLunation(year, month, day);
 
     // Day jd begins at midnight UT, Julian Date jd - 0.5 (exact).
     const double dayStart = jd - kMidnightFraction;
-    const FoundMonth found = search(dayStart, estimate);
+    return search(dayStart, estimate);
+}
 
+// Day number to Islamic date with the given month search. The fields first
+// hold the civil date, which gives the lunation estimate.
+template <typename Search>
+void IslamicDateOf(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
+                   std::int16_t& day, Search search) {
+    const FoundMonth found = FindMonthOf(jd, year, month, day, search);
     StoreIslamicYearAndMonth(found.lunation, year, month);
     day = DayOfMonth(jd, found.start);
 }
@@ -402,6 +409,11 @@ void detail::JulianDayToIslamic(JulianDayNumber jd, std::int16_t& year, std::int
 void JulianDayToIslamic(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
                         std::int16_t& day) {
     IslamicDateOf(jd, year, month, day, SearchMonthDownwardSkippingLateMonths);
+}
+
+std::int32_t IslamicMonthLunation(JulianDayNumber jd) {
+    std::int16_t year = 0, month = 0, day = 0;
+    return FindMonthOf(jd, year, month, day, SearchMonthDownwardSkippingLateMonths).lunation;
 }
 
 }  // namespace velmora

@@ -25,4 +25,12 @@ double MonthStartInstant(std::int32_t n);
 void JulianDayToIslamic(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
                         std::int16_t& day);
 
+// The lunation n whose month holds day number jd, found by the same search
+// as JulianDayToIslamic: for every day it converts, its month is
+// (n - 1048) mod 12 + 1 (floored), and its first day the first day whose
+// midnight is at or after MonthStartInstant(n). Days outside that range
+// still give their lunation while they have a civil date; days without one
+// raise OverflowError.
+std::int32_t IslamicMonthLunation(JulianDayNumber jd);
+
 }  // namespace velmora

@@ -194,5 +194,53 @@ TEST(JulianDayToIslamic, SearchesAtMostThreeMonthStartsNearThePresent) {
     }
 }
 
+// The lunation whose month holds a day; month 1 of 1405 is lunation 1048.
+TEST(IslamicMonthLunation, NamesTheLunationOfTheDaysMonth) {
+    struct Case {
+        JulianDayNumber jd;
+        std::int32_t lunation;
+    };
+    const Case cases[] = {
+        {2445971, 1048},    // 1405/1/1
+        {2445970, 1047},    // 1404/12/30
+        {2452800, 1279},    // 1424/4/8, two below the estimate
+        {2457546, 1440},    // 1437/9/1, new moon 02:59:16 UT the day before
+        {2455804, 1380},    // 1432/9/30, the month's last day
+        {2455805, 1381},    // 1432/10/1, new moon 03:01:55 UT two days before
+        {1948440, -15800},  // 1/1/1
+    };
+    for (const auto& c : cases) EXPECT_EQ(IslamicMonthLunation(c.jd), c.lunation) << c.jd;
+}
+
+std::int32_t FloorDiv(std::int32_t a, std::int32_t b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
+}
+
+// Year and month of lunation n, counted 12 to a year from lunation 1048 =
+// 1405/1 with the floored quotient and remainder, and no year 0.
+testing::AssertionResult LunationNamesTheConvertedMonth(JulianDayNumber jd) {
+    const std::int32_t L = IslamicMonthLunation(jd) - 1048;
+    int year = 1405 + FloorDiv(L, 12);
+    if (year <= 0) --year;
+    const int month = L - FloorDiv(L, 12) * 12 + 1;
+    Fields d{};
+    JulianDayToIslamic(jd, d.year, d.month, d.day);
+    if (d.year == year && d.month == month) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << jd << " converts to " << d << " but its lunation names "
+                                       << year << "/" << month;
+}
+
+// Every day of the Gregorian years 1900 to 2099, and a sample of the whole
+// range that converts.
+TEST(IslamicMonthLunation, NamesTheMonthTheConversionGives) {
+    for (JulianDayNumber jd = 2415021; jd <= 2488069; jd += test::kSweepStride)
+        ASSERT_TRUE(LunationNamesTheConvertedMonth(jd));
+    constexpr int kSampleStride = 101;
+    for (JulianDayNumber jd = kFirstConvertibleDay; jd <= kLastConvertibleDay;
+         jd += kSampleStride * test::kSweepStride)
+        ASSERT_TRUE(LunationNamesTheConvertedMonth(jd));
+    ASSERT_TRUE(LunationNamesTheConvertedMonth(kLastConvertibleDay));
+}
+
 }  // namespace
 }  // namespace velmora
