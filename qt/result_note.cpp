@@ -64,9 +64,12 @@ ResultNote::ResultNote(QWidget& window, const QWidget& firstResult, const QWidge
 void ResultNote::Show(const QString& text) {
     text_ = text;
     dismissed_ = false;
-    object_.setAccessibleDescription(text);  // Qt reports the change
-    object_.setVisible(!text.isEmpty());
+    // Screen readers announce a notification as it starts showing, so each
+    // note shows anew; AT-SPI reports the showing, Windows the alert.
+    object_.hide();
+    object_.setAccessibleDescription(text);
     if (!text.isEmpty()) {
+        object_.show();
         QAccessibleEvent alert(&object_, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
     }
