@@ -54,7 +54,7 @@ void Form1::SetDescription(std::string_view control, std::string_view utf8) {
     QWidget& widget = ControlWidget(*this, control);
     const QString text = ToQString(utf8);
     widget.setAccessibleDescription(text);
-    widget.setToolTip(ParagraphsAsHtml(text));
+    widget.setToolTip(ParagraphsAsHtml(text, false));
 }
 
 void Form1::FocusAndSelectAll(std::string_view control) {

@@ -13,6 +13,8 @@ namespace velmora::ui {
 // this, a widget lays out all lines in its own direction (left to right),
 // and a Persian sentence with Latin words or numbers in it reads in the
 // wrong order.
-QString ParagraphsAsHtml(const QString& text);
+// With wrap false, no line breaks within a paragraph: for short lines in
+// windows that pick their own width, such as tool tips.
+QString ParagraphsAsHtml(const QString& text, bool wrap = true);
 
 }  // namespace velmora::ui

@@ -409,7 +409,7 @@ void Form1Test::resultToolTipReadsTheDateInWords() {
     QCOMPARE(persian.textDirection(), Qt::RightToLeft);
     QVERIFY(X(persian, QString::fromUtf8("دوشنبه")) > X(persian, QString::fromUtf8("ژوئن")));
     QVERIFY(X(persian, QString::fromUtf8("ژوئن")) > X(persian, QString::fromUtf8("۲۰۰۳")));
-    QVERIFY(ParagraphWith(tip, "Monday 9 June 2003").isValid());
+    QCOMPARE(ParagraphWith(tip, "Monday").textDirection(), Qt::LeftToRight);
     QVERIFY(AccessibleDescription(year).contains("Monday 9 June 2003"));
 }
 
