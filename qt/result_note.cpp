@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <mutex>
 
 namespace velmora::ui {
 
@@ -28,11 +29,8 @@ QAccessibleInterface* NotificationRole(const QString& className, QObject* object
 }
 
 void InstallNotificationRoleOnce() {
-    static const bool installed = [] {
-        QAccessible::installFactory(NotificationRole);
-        return true;
-    }();
-    (void)installed;
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(NotificationRole); });
 }
 
 }  // namespace

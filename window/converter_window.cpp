@@ -67,7 +67,7 @@ void Form1::DescribeResult(const ConvertedDate& date) {
     view_.SetDescription("Text4", ResultDescription("Year", calendarName, words));
     view_.SetDescription("Text5", ResultDescription("Month", calendarName, words));
     view_.SetDescription("Text6", ResultDescription("Day", calendarName, words));
-    view_.SetResultNote(ResultNote(date));
+    view_.SetResultNote(ResultNoteText(date));
 }
 
 }  // namespace velmora::window

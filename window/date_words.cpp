@@ -96,9 +96,11 @@ constexpr std::int64_t kGregorianEpochShift = 32045;
 constexpr std::int64_t kDaysInFiveMonthsTimesThree = 153;  // months from March: 31 30 31 30 31
 
 std::int64_t WesternDayNumber(const DateFields& date, bool julian) {
-    const std::int64_t beforeMarch = FloorDiv(14 - date.month, 12);
+    // 1 for January and February, which count as months 11 and 12 of the
+    // year before; March is month 0.
+    const std::int64_t beforeMarch = FloorDiv(14 - date.month, kMonthsPerYear);
     const std::int64_t y = date.year + kYearsBeforeEpoch - beforeMarch;
-    const std::int64_t m = date.month + 12 * beforeMarch - 3;
+    const std::int64_t m = date.month + kMonthsPerYear * beforeMarch - 3;
     const std::int64_t days = date.day + FloorDiv(kDaysInFiveMonthsTimesThree * m + 2, 5) + 365 * y + FloorDiv(y, 4);
     if (julian) return days - kJulianEpochShift;
     return days - FloorDiv(y, 100) + FloorDiv(y, 400) - kGregorianEpochShift;

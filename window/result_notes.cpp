@@ -133,7 +133,7 @@ void AddNote(std::vector<Note>& notes, const ConvertedDate& date, Make make) {
 
 }  // namespace
 
-std::string ResultNote(const ConvertedDate& date) {
+std::string ResultNoteText(const ConvertedDate& date) {
     std::vector<Note> notes;
     AddNote(notes, date, OfficialCalendarNote);
     AddNote(notes, date, JulianCalendarNote);

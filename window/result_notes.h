@@ -13,7 +13,7 @@ namespace velmora::window {
 // Each note that applies as a Persian line and an English line, notes
 // separated by an empty line; empty when none applies. Numbers in the
 // Persian lines are Persian digits, dates in left-to-right runs.
-std::string ResultNote(const ConvertedDate& date);
+std::string ResultNoteText(const ConvertedDate& date);
 
 // The new moons within this many minutes of 03:00 UT, the hour that decides
 // on which day a month starts, may fall on the other side of it: the

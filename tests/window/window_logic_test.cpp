@@ -219,6 +219,10 @@ INSTANTIATE_TEST_SUITE_P(
         NoteCase{"1404", "12", "30", kGregorianButton, {kNotOfficial}},
         NoteCase{"1404", "12", "30", kIslamicButton, {kNotOfficial}},
         NoteCase{"1404", "12", "30", kHebrewButton, {kNotOfficial}},
+        // Official 1210 is a leap year and its 30 Esfand the day before the
+        // published Nowruz of 21 March 1832; the arithmetic carries it to 19 March.
+        NoteCase{"1210", "12", "30", kGregorianButton,
+                 {"In the official Iranian calendar, 1210/12/30 is another day: 1832/3/20 Gregorian"}},
         // Official 1403 is a leap year: its 30 Esfand is the arithmetic 1404/1/1.
         NoteCase{"1403", "12", "30", kGregorianButton, {}}, NoteCase{"1403", "12", "30", kIslamicButton, {}},
         NoteCase{"1403", "12", "30", kHebrewButton, {}}, NoteCase{"1405", "9", "17", kGregorianButton, {}},
