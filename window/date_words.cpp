@@ -168,7 +168,15 @@ CalendarName CalendarNameOf(const ConvertedDate& date) {
 }
 
 std::optional<DateInWords> DateWords(const ConvertedDate& date) {
-    const std::optional<Name> month = MonthName(date);
+    // The words only explain a result already shown: a calendar error while
+    // checking the fields (a Hebrew month's length) costs the words, never
+    // the conversion.
+    std::optional<Name> month;
+    try {
+        month = MonthName(date);
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
     if (!month) return std::nullopt;
     const Name& weekday = Weekday(date.dayNumber);
     const DateFields& r = date.result;
