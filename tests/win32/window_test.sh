@@ -30,14 +30,19 @@ SYSINFO_UNAVAILABLE="System Information Is Unavailable At This Time"
 MSINFO_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
 
 # Persian date typed into Text1..Text3, the button and the key that presses
-# it, then Text4..Text6 and Label5 as the tables give them.
+# it, then Text4..Text6 and Label5 as the tables give them, and a word of the
+# result note's English line ("-": no note).
 CONVERSIONS=(
-  "1382 3 19     $COMMAND2 space  | 2003 6 9   ميلادي"
-  "1382 3 19     $COMMAND1 Return | 1424 4 8   قمري"
-  "1382 3 19     $COMMAND3 space  | 5763 10 9  هبريو"
-  "۱۴۰۳ ۱ ۱      $COMMAND2 Return | 2024 3 20  ميلادي"
-  "1403 7 12     $COMMAND3 space  | 5785 1 1   هبريو"
-  "1 1 1         $COMMAND2 space  | 622 3 19   ميلادي"
+  "1382 3 19     $COMMAND2 space  | 2003 6 9   ميلادي -"
+  "1382 3 19     $COMMAND1 Return | 1424 4 8   قمري -"
+  "1382 3 19     $COMMAND3 space  | 5763 10 9  هبريو -"
+  "۱۴۰۳ ۱ ۱      $COMMAND2 Return | 2024 3 20  ميلادي -"
+  "1403 7 12     $COMMAND3 space  | 5785 1 1   هبريو -"
+  "1 1 1         $COMMAND2 space  | 622 3 19   ميلادي Julian"
+  "1404 5 10     $COMMAND2 space  | 2025 7 31  ميلادي 2025/8/1"
+  "1390 6 9      $COMMAND1 space  | 1432 10 1  قمري 03:00"
+  "-4382 6 13    $COMMAND3 space  | 0 0 0      هبريو Hebrew"
+  "1405 9 17     $COMMAND2 space  | 2026 12 8  ميلادي -"
 )
 # Input that cannot be converted ("-" for an empty box), the button, then the
 # box the error is reported against, the heading and the kind of error the
@@ -74,6 +79,9 @@ expect_running() { program_running || fail "$1: the program ended (status $(cat 
 # shorter from where the focus is, and checks that it arrived.
 tab_to() {
   local focus here=-1 there=-1 i steps
+  # Wine hands the focus back a moment after a popup such as the result
+  # note has been shown.
+  wait_for probe focus >/dev/null || fail "no focus in Velmora's windows"
   focus=$(probe focus) || fail "no focus in Velmora's windows"
   for i in "${!FOCUS_ORDER[@]}"; do
     [ "$focus" != "${FOCUS_ORDER[$i]} $FORM1" ] || here=$i
@@ -143,9 +151,9 @@ check_focus_order() {
 }
 
 check_conversions() {
-  local row year month day button key want_year want_month want_day want_label
+  local row year month day button key want_year want_month want_day want_label want_note
   for row in "${CONVERSIONS[@]}"; do
-    read -r year month day button key _ want_year want_month want_day want_label <<<"$row"
+    read -r year month day button key _ want_year want_month want_day want_label want_note <<<"$row"
     note "convert $year/$month/$day with control $button"
     fill_date "$year" "$month" "$day"
     press "$button" "$key"
@@ -157,6 +165,11 @@ check_conversions() {
     expect_text $TEXT1 "$year" "$row: the input is kept"
     expect_text $TEXT2 "$month" "$row: the input is kept"
     expect_text $TEXT3 "$day" "$row: the input is kept"
+    if [ "$want_note" = - ]; then
+      [ -z "$(probe note)" ] || fail "$row: a note where none applies: '$(probe note)'"
+    else
+      [[ $(probe note) == *"$want_note"* ]] || fail "$row: the note '$(probe note)' does not say '$want_note'"
+    fi
   done
 }
 

@@ -129,7 +129,7 @@ program_ended() { ! program_running; }
 windows_path() { echo "Z:${1//\//\\}"; }
 
 keys() { xdotool key --delay "$KEY_DELAY_MS" "$@"; }
-typed() { [ -z "$1" ] || xdotool type --delay "$KEY_DELAY_MS" "$1"; }
+typed() { [ -z "$1" ] || xdotool type --delay "$KEY_DELAY_MS" -- "$1"; }
 
 # Prints the X window of the visible top-level window titled exactly $1.
 x_window_titled() {
