@@ -68,41 +68,9 @@ constexpr std::int16_t kAdar = 6;
 
 // Day number of the day before 1 Tishri of year 1: day index = jd - epoch.
 constexpr JulianDayNumber kHebrewEpoch = 347997;
-// The year estimate divides the day index by this. It is shorter than the
-// mean year, so the estimate lies at or above the year sought except in the
-// first 93 years, where it can lie one below.
+// The year field first receives the day index over 365 days, plus one, which
+// fixes the day numbers that raise OverflowError before any field changes.
 constexpr std::int32_t kEstimateDaysPerYear = 365;
-
-// 1 Tishri of year as a day index and the number of HebrewElapsedDays
-// evaluations the year search has made.
-struct YearSearch {
-    std::int32_t yearStart;
-    std::int32_t evaluations;
-};
-
-// Finds the year holding dayIndex, starting from the estimate already in
-// year and writing year at each step. The search steps down while the year
-// starts after the day; when the estimate holds on the first test it steps
-// up while the next year has already begun, which only happens in the first
-// 93 years.
-YearSearch FindHebrewYear(std::int32_t dayIndex, std::int16_t& year) {
-    YearSearch search{HebrewElapsedDays(year), 1};
-    if (search.yearStart > dayIndex) {
-        do {
-            year = CheckedSub16(year, 1);
-            search.yearStart = HebrewElapsedDays(year);
-            ++search.evaluations;
-        } while (search.yearStart > dayIndex);
-        return search;
-    }
-    for (;;) {
-        const std::int32_t nextYearStart = HebrewElapsedDays(CheckedAdd32(year, 1));
-        ++search.evaluations;
-        if (nextYearStart > dayIndex) return search;
-        year = CheckedAdd16(year, 1);
-        search.yearStart = nextYearStart;
-    }
-}
 
 }  // namespace
 
@@ -265,29 +233,6 @@ struct LocatedYear {
     std::int32_t length;  // days
 };
 
-// Day number to Hebrew date, with the given way of finding the year. locate
-// gets the day index and the year field, which holds the estimate; it leaves
-// the year that holds the day in the field.
-template <typename Locate>
-void HebrewDateOf(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
-                  std::int16_t& day, Locate locate) {
-    if (jd <= kHebrewEpoch) {
-        year = 0;
-        month = 0;
-        day = 0;
-        return;
-    }
-    const std::int32_t dayIndex = CheckedSub32(jd, kHebrewEpoch);  // at least 1
-    // Raises OverflowError from day number 12307952 on, before any field is
-    // written.
-    year = Narrow16(CheckedAdd32(dayIndex / kEstimateDaysPerYear, 1));
-    const LocatedYear located = locate(dayIndex, year);
-    const std::int32_t dayOfMonth =
-        WalkMonths(CheckedSub32(dayIndex, located.start), HebrewLeapYear(year),
-                   [&located] { return located.length; }, month);
-    day = Narrow16(CheckedAdd32(dayOfMonth, 1));
-}
-
 // The mean Hebrew year, 235 / 19 months of 29 d 12 h 793 p, is
 // 35975351 / 98496 days. dayIndex over it lands within a year of the year
 // that holds the day, where the estimate by 365 days lies up to 23 years high.
@@ -326,24 +271,25 @@ LocatedYear LocateFromMeanYear(std::int32_t dayIndex, std::int16_t& year) {
 
 }  // namespace
 
-void detail::JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
-                               std::int16_t& day, std::int32_t& yearSearchEvaluations) {
-    HebrewDateOf(jd, year, month, day, [&](std::int32_t dayIndex, std::int16_t& y) {
-        const YearSearch search = FindHebrewYear(dayIndex, y);
-        yearSearchEvaluations = CheckedAdd32(yearSearchEvaluations, search.evaluations);
-        return LocatedYear{search.yearStart, DaysInHebrewYear(y)};
-    });
-}
-
-// The same dates as the literal search, found with fewer evaluations: the
-// search starts from the mean-year guess instead of the 365-day estimate,
-// evaluates year starts in the 64-bit form, and takes the year's length from
-// the two year starts the search has already computed instead of two more.
-// The estimate is still narrowed first, so the same day numbers raise
-// OverflowError before any field is written.
+// The search starts from the mean-year guess, evaluates year starts in the
+// 64-bit form, and takes the year's length from the two year starts it has
+// computed. The year field first receives the 365-day estimate, which raises
+// OverflowError from day number 12307952 on, before any field is written.
 void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
                        std::int16_t& day) {
-    HebrewDateOf(jd, year, month, day, LocateFromMeanYear);
+    if (jd <= kHebrewEpoch) {
+        year = 0;
+        month = 0;
+        day = 0;
+        return;
+    }
+    const std::int32_t dayIndex = CheckedSub32(jd, kHebrewEpoch);  // at least 1
+    year = Narrow16(CheckedAdd32(dayIndex / kEstimateDaysPerYear, 1));
+    const LocatedYear located = LocateFromMeanYear(dayIndex, year);
+    const std::int32_t dayOfMonth =
+        WalkMonths(CheckedSub32(dayIndex, located.start), HebrewLeapYear(year),
+                   [&located] { return located.length; }, month);
+    day = Narrow16(CheckedAdd32(dayOfMonth, 1));
 }
 
 }  // namespace velmora

@@ -50,10 +50,8 @@ struct PeriodicTerm {
     bool subtracted;
 };
 
-constexpr int kPeriodicTermCount = 13;
-
-// Terms 2 to 13; their sine arguments are formed in PeriodicArguments.
-constexpr std::array<PeriodicTerm, kPeriodicTermCount - 1> kLaterPeriodicTerms = {{
+// Terms 2 to 13, in the order of detail::PeriodicSines.
+constexpr std::array<PeriodicTerm, detail::kPeriodicTermCount - 1> kLaterPeriodicTerms = {{
     {0.0021, false},  //  2: 2M
     {0.4068, true},   //  3: M'
     {0.0161, false},  //  4: 2M'
@@ -68,19 +66,9 @@ constexpr std::array<PeriodicTerm, kPeriodicTermCount - 1> kLaterPeriodicTerms =
     {0.0005, false},  // 13: 2M' + M
 }};
 
-// Sine arguments of terms 1 to 13 in radians, from the stored anomalies M
-// (Sun) and Mp (Moon) and the doubled argument of latitude F2, grouped as
-// the table writes them.
-std::array<double, kPeriodicTermCount> PeriodicArguments(double M, double Mp, double F2) {
-    return {M,       M + M,   Mp,      Mp + Mp, Mp * 3,  F2,           Mp + M,
-            M - Mp,  F2 + M,  F2 - M,  F2 + Mp, F2 - Mp, (Mp + Mp) + M};
-}
+}  // namespace
 
-using PeriodicSines = std::array<double, kPeriodicTermCount>;
-
-// The sum of the 13 periodic terms, in days, taken in table order, from the
-// sines of their arguments.
-double SumPeriodicTerms(double T, const PeriodicSines& sines) {
+double detail::SumPeriodicTerms(double T, const PeriodicSines& sines) {
     const double firstCoefficient = kSunAnomalyCoefficient - T * kSunAnomalyCoefficientRate;
     double corr = firstCoefficient * sines[0];
     for (std::size_t i = 1; i < sines.size(); ++i) {
@@ -92,23 +80,16 @@ double SumPeriodicTerms(double T, const PeriodicSines& sines) {
     return corr;
 }
 
-// The periodic correction as the series states it: 13 sines of the table's
-// arguments.
-double PeriodicCorrection(double T, double M, double Mp, double F2) {
-    const std::array<double, kPeriodicTermCount> arguments = PeriodicArguments(M, Mp, F2);
-    CheckFloatingPointStatus();
-    PeriodicSines sines;
-    for (std::size_t i = 0; i < arguments.size(); ++i) sines[i] = std::sin(arguments[i]);
-    CheckFloatingPointStatus();
-    return SumPeriodicTerms(T, sines);
-}
+namespace {
 
-// The same correction from the sines and cosines of M, M' and 2F alone, by
-// the angle-sum and multiple-angle identities. The sines differ from those
-// of the table's arguments by a few units in their last place; weighted by
+// The periodic correction from the sines and cosines of M, M' and 2F alone,
+// by the angle-sum and multiple-angle identities: six library calls instead
+// of the 13 sines of the table's arguments. The sines differ from those of
+// the table's arguments by a few units in their last place; weighted by
 // coefficients below 0.41 that is far below the last place of the Julian
-// Date they are added to, so the conversion's dates come out the same, as a
-// test checks day by day over the whole range.
+// Date they are added to. The tests compare the new moons with the 13-sine
+// form on every lunation the conversion reaches, and the conversion's dates
+// with a search on 13-sine month starts day by day over the whole range.
 double PeriodicCorrectionByIdentities(double T, double M, double Mp, double F2) {
     const double sM = std::sin(M), cM = std::cos(M);
     const double sP = std::sin(Mp), cP = std::cos(Mp);
@@ -116,7 +97,7 @@ double PeriodicCorrectionByIdentities(double T, double M, double Mp, double F2) 
     CheckFloatingPointStatus();
     const double s2P = 2.0 * sP * cP;       // sin 2M'
     const double c2P = 1.0 - 2.0 * sP * sP;  // cos 2M'
-    const PeriodicSines sines = {
+    const detail::PeriodicSines sines = {
         sM,                           // M
         2.0 * sM * cM,                // 2M
         sP,                           // M'
@@ -132,7 +113,7 @@ double PeriodicCorrectionByIdentities(double T, double M, double Mp, double F2) 
         s2P * cM + c2P * sM,          // 2M' + M
     };
     CheckFloatingPointStatus();
-    return SumPeriodicTerms(T, sines);
+    return detail::SumPeriodicTerms(T, sines);
 }
 
 // The time arguments of lunation n: k = n, and T in centuries with its
@@ -184,10 +165,9 @@ constexpr double LaterTermsMagnitude() {
     return sum;
 }
 
-// The new moon of lunation n with the given way of forming the periodic
-// correction.
-template <typename Correction>
-double NewMoonWith(std::int32_t n, Correction correction) {
+}  // namespace
+
+double detail::NewMoonWith(std::int32_t n, PeriodicCorrectionForm correction) {
     ClearFloatingPointStatus();
     const TimeArguments time = TimeArgumentsOf(n);
     const double k = time.k, T = time.T, T2 = time.T2, T3 = time.T3;
@@ -224,6 +204,8 @@ double NewMoonWith(std::int32_t n, Correction correction) {
     return instant;
 }
 
+namespace {
+
 // ---- Month starts --------------------------------------------------------
 // A Julian Date's fraction counts from noon UT, so midnight UT is 0.5. The
 // new moon's hour is read in a zone three hours ahead of UT; a new moon up to
@@ -259,10 +241,41 @@ constexpr double kEstimateEpochYear = 1900.0;
 constexpr double kEstimateLunationsPerYear = 12.3685;
 constexpr double kEstimateOffset = 0.6;
 
-// The lunation at or above the one whose month contains the civil date in
-// the fields. Far in the past the fields leave their usual ranges; they are
-// used as they stand.
-std::int32_t EstimateLunation(std::int16_t year, std::int16_t month, std::int16_t day) {
+// The month containing a day: the latest month start f with f <= dayStart.
+struct FoundMonth {
+    std::int32_t lunation;
+    double start;  // f, Julian Date
+};
+
+// Searches down from the estimate until a month start at or before dayStart
+// turns up, passing over every lunation whose month provably starts after
+// dayStart without computing its new moon. Month starts increase with the
+// lunation, so the first start at or before dayStart is the latest one.
+FoundMonth SearchMonthDownward(double dayStart, std::int32_t n) {
+    for (;; n = CheckedSub32(n, 1)) {
+        if (dayStart < detail::EarliestMonthStart(n)) continue;
+        const double f = MonthStartInstant(n);
+        if (!(dayStart < f)) return {n, f};
+    }
+}
+
+// The month that holds day jd. The fields receive jd's civil date, which
+// gives the lunation estimate the search starts from.
+FoundMonth FindMonthOf(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
+                       std::int16_t& day) {
+    JulianDayToGregorian(jd, year, month, day);
+    const std::int32_t estimate = detail::EstimateLunation(year, month, day);
+
+    // Day jd begins at midnight UT, Julian Date jd - 0.5 (exact).
+    const double dayStart = jd - kMidnightFraction;
+    return SearchMonthDownward(dayStart, estimate);
+}
+
+}  // namespace
+
+// Far in the past the civil fields leave their usual ranges; they are used as
+// they stand.
+std::int32_t detail::EstimateLunation(std::int16_t year, std::int16_t month, std::int16_t day) {
     ClearFloatingPointStatus();
     const std::int16_t m = RoundToInt16(month - kMonthRoundingShift);
     CheckFloatingPointStatus();
@@ -275,43 +288,11 @@ std::int32_t EstimateLunation(std::int16_t year, std::int16_t month, std::int16_
     return n;
 }
 
-// The month containing a day: the latest month start f with f <= dayStart.
-struct FoundMonth {
-    std::int32_t lunation;
-    double start;  // f, Julian Date
-};
-
-// Searches down from the estimate until a month start at or before dayStart
-// turns up. n ends one below the lunation of the last start computed and is
-// moved back up, each step a checked 32-bit operation.
-FoundMonth SearchMonthDownward(double dayStart, std::int32_t n,
-                               std::int32_t& monthStartsComputed) {
-    double f;
-    do {
-        f = MonthStartInstant(n);
-        ++monthStartsComputed;
-        n = CheckedSub32(n, 1);
-    } while (dayStart < f);
-    n = CheckedAdd32(n, 1);
-    return {n, f};
-}
-
-// The same search, passing over every lunation whose month provably starts
-// after dayStart without computing its new moon. Month starts increase with
-// the lunation, so it stops at the same lunation with the same start.
-FoundMonth SearchMonthDownwardSkippingLateMonths(double dayStart, std::int32_t n) {
-    for (;; n = CheckedSub32(n, 1)) {
-        if (dayStart < detail::EarliestMonthStart(n)) continue;
-        const double f = detail::MonthStartFromNewMoon(NewMoonWith(n, PeriodicCorrectionByIdentities));
-        if (!(dayStart < f)) return {n, f};
-    }
-}
-
-// Writes year and month of lunation n: year first, then month, then both
-// again when a negative month index is folded into the previous year, then
-// the year once more when it has to skip year 0. A value outside 16 bits
-// raises OverflowError with the fields written so far kept.
-void StoreIslamicYearAndMonth(std::int32_t n, std::int16_t& year, std::int16_t& month) {
+// Writes year first, then month, then both again when a negative month index
+// is folded into the previous year, then the year once more when it has to
+// skip year 0, and last the day.
+void detail::StoreIslamicDate(JulianDayNumber jd, std::int32_t n, double monthStart,
+                              std::int16_t& year, std::int16_t& month, std::int16_t& day) {
     // L lies in about -416300..380800 over the day numbers that convert.
     const std::int32_t L = CheckedSub32(n, kEpochLunation);
 
@@ -328,17 +309,12 @@ void StoreIslamicYearAndMonth(std::int32_t n, std::int16_t& year, std::int16_t& 
     }
     // Astronomical year 0 is shown as -1: there is no year 0.
     if (year < 1) year = CheckedSub16(year, 1);
-}
 
-// Day of the month of day number jd in the month that starts at f.
-std::int16_t DayOfMonth(JulianDayNumber jd, double f) {
+    // Whole days since the month's first midnight, plus one.
     ClearFloatingPointStatus();
-    const std::int16_t day = FloorToInt16((jd - f) + kMidnightFraction);
+    day = FloorToInt16((jd - monthStart) + kMidnightFraction);
     CheckFloatingPointStatus();
-    return day;
 }
-
-}  // namespace
 
 double detail::EarliestMonthStart(std::int32_t n) {
     ClearFloatingPointStatus();
@@ -351,7 +327,9 @@ double detail::EarliestMonthStart(std::int32_t n) {
     return earliest;
 }
 
-double NewMoonInstant(std::int32_t n) { return NewMoonWith(n, PeriodicCorrection); }
+double NewMoonInstant(std::int32_t n) {
+    return detail::NewMoonWith(n, PeriodicCorrectionByIdentities);
+}
 
 double MonthStartInstant(std::int32_t n) {
     return detail::MonthStartFromNewMoon(NewMoonInstant(n));
@@ -372,36 +350,15 @@ double detail::MonthStartFromNewMoon(double t) {
     return DayLater(t);
 }
 
-namespace {
-
-// Day number to Islamic date with the given month search.
-template <typename Search>
-void IslamicDateOf(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
-                   std::int16_t& day, Search search) {
-    // The fields first hold the civil date; it gives the lunation estimate.
-    JulianDayToGregorian(jd, year, month, day);
-    const std::int32_t estimate = EstimateLunation(year, month, day);
-
-    // Day jd begins at midnight UT, Julian Date jd - 0.5 (exact).
-    const double dayStart = jd - kMidnightFraction;
-    const FoundMonth found = search(dayStart, estimate);
-
-    StoreIslamicYearAndMonth(found.lunation, year, month);
-    day = DayOfMonth(jd, found.start);
-}
-
-}  // namespace
-
-void detail::JulianDayToIslamic(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
-                                std::int16_t& day, std::int32_t& monthStartsComputed) {
-    IslamicDateOf(jd, year, month, day, [&](double dayStart, std::int32_t estimate) {
-        return SearchMonthDownward(dayStart, estimate, monthStartsComputed);
-    });
-}
-
 void JulianDayToIslamic(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
                         std::int16_t& day) {
-    IslamicDateOf(jd, year, month, day, SearchMonthDownwardSkippingLateMonths);
+    const FoundMonth found = FindMonthOf(jd, year, month, day);
+    detail::StoreIslamicDate(jd, found.lunation, found.start, year, month, day);
+}
+
+std::int32_t IslamicMonthLunation(JulianDayNumber jd) {
+    std::int16_t year = 0, month = 0, day = 0;
+    return FindMonthOf(jd, year, month, day).lunation;
 }
 
 }  // namespace velmora

@@ -7,7 +7,9 @@
 namespace velmora {
 
 // Julian Date (UT) of the new moon of lunation n; lunation 0 is the new moon
-// of 1 January 1900.
+// of 1 January 1900. The 13 periodic sines are formed from the sines and
+// cosines of M, M' and 2F; they differ from the sines of the table's own
+// arguments only in their last bits.
 double NewMoonInstant(std::int32_t n);
 
 // The instant from which the month of lunation n counts: the new moon itself
@@ -24,5 +26,13 @@ double MonthStartInstant(std::int32_t n);
 // and OverflowError is raised with the fields written so far kept.
 void JulianDayToIslamic(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
                         std::int16_t& day);
+
+// The lunation n whose month holds day number jd, found by the same search
+// as JulianDayToIslamic: for every day it converts, its month is
+// (n - 1048) mod 12 + 1 (floored), and its first day the first day whose
+// midnight is at or after MonthStartInstant(n). Days outside that range
+// still give their lunation while they have a civil date; days without one
+// raise OverflowError.
+std::int32_t IslamicMonthLunation(JulianDayNumber jd);
 
 }  // namespace velmora

@@ -12,13 +12,15 @@
 include_guard(GLOBAL)
 
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
+# Kept for every directory that makes an icon: the include runs only once.
+set(VELMORA_PYTHON ${Python3_EXECUTABLE} CACHE INTERNAL "Python 3 interpreter of the icon tool")
 
-set(VELMORA_ICON_TOOL ${CMAKE_CURRENT_LIST_DIR}/make_windows_icon.py)
+set(VELMORA_ICON_TOOL ${CMAKE_CURRENT_LIST_DIR}/make_windows_icon.py CACHE INTERNAL "")
 set(VELMORA_ICON_IMAGES
   ${PROJECT_SOURCE_DIR}/resources/icons/velmora-16.png
-  ${PROJECT_SOURCE_DIR}/resources/icons/velmora-32.png)
+  ${PROJECT_SOURCE_DIR}/resources/icons/velmora-32.png CACHE INTERNAL "")
 # Icon groups are listed by number, and the lowest is the program's icon.
-set(VELMORA_ICON_RESOURCE_ID 1)
+set(VELMORA_ICON_RESOURCE_ID 1 CACHE INTERNAL "")
 
 function(velmora_windows_icon ico)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "RESOURCE_OF" "")
@@ -26,7 +28,7 @@ function(velmora_windows_icon ico)
   cmake_path(GET ico FILENAME ico_name)
   add_custom_command(
     OUTPUT ${ico}
-    COMMAND Python3::Interpreter ${VELMORA_ICON_TOOL} ${ico} ${VELMORA_ICON_IMAGES}
+    COMMAND ${VELMORA_PYTHON} ${VELMORA_ICON_TOOL} ${ico} ${VELMORA_ICON_IMAGES}
     DEPENDS ${VELMORA_ICON_TOOL} ${VELMORA_ICON_IMAGES}
     COMMENT "Making the Windows icon ${ico_name}"
     VERBATIM)

@@ -1,29 +1,20 @@
-// The converter window: a Persian date in, its Islamic, Gregorian or Hebrew
-// equivalent out.
+// The converter window in Qt: the design's widgets, built by the window
+// builder, and the glue between them and the window logic.
 #pragma once
 
 #include "frmAbout.h"
 #include "platform/services.h"
 #include "program_lifetime.h"
+#include "window/converter_window.h"
+#include "window/window_view.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QWidget>
 
-#include <cstdint>
 #include <memory>
 
 namespace velmora::ui {
 
-// What one conversion button converts to.
-struct CalendarTarget {
-    void (*convert)(std::int16_t& year, std::int16_t& month, std::int16_t& day);
-    const char* labelCaption;  // Label5's caption after a successful conversion
-    const char* calendarName;  // English, for the result boxes' descriptions
-};
-
-class Form1 : public QWidget {
+class Form1 : public QWidget, private window::WindowView {
     Q_OBJECT
 
 public:
@@ -35,28 +26,18 @@ public:
     frmAbout* aboutBox() const { return about_.get(); }
 
 private:
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
+    std::string Text(std::string_view control) override;
+    void SetText(std::string_view control, std::string_view utf8) override;
+    void SetDescription(std::string_view control, std::string_view utf8) override;
+    void FocusAndSelectAll(std::string_view control) override;
+    void SetResultNote(std::string_view utf8) override;
 
-    void ConvertTo(const CalendarTarget& target);
-    void DescribeResults(const char* calendarName);
+    frmAbout& MakeAbout();
 
     platform::Services& services_;
     ProgramLifetime& lifetime_;
     const double dpi_;
-    const bool built_;  // the design's controls exist from here on
-    QLineEdit& text1_;
-    QLineEdit& text2_;
-    QLineEdit& text3_;
-    QLineEdit& text4_;
-    QLineEdit& text5_;
-    QLineEdit& text6_;
-    QLabel& label1_;
-    QLabel& label2_;
-    QLabel& label3_;
-    QLabel& label5_;
+    window::Form1 logic_;
     std::unique_ptr<frmAbout> about_;
 };
 

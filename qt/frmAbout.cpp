@@ -1,9 +1,9 @@
 #include "frmAbout.h"
 
 #include "app_icon.h"
-#include "window/about_design.h"
 #include "design/window_builder.h"
-#include "platform/sys_info.h"
+#include "window/about_design.h"
+#include "window/texts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -16,17 +16,11 @@ namespace {
 constexpr Qt::WindowFlags kAboutWindowFlags = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
-constexpr AccessibleText kAccessibleTexts[] = {
-    {"cmdOK", nullptr, "Close the About box"},
-    {"cmdSysInfo", nullptr, "Start the system information tool"},
-    {"picIcon", "Velmora icon", "The program's icon, a calendar page"},
-};
-
 }  // namespace
 
 frmAbout::frmAbout(platform::Services& services, double dpi)
-    : QDialog(nullptr, kAboutWindowFlags), services_(services), dpi_(dpi) {
-    BuildWindow(kAboutDesign, *this, dpi);
+    : QDialog(nullptr, kAboutWindowFlags), dpi_(dpi), logic_(*this, services) {
+    BuildWindow(window::kAboutDesign, *this, dpi);
     setFixedSize(size());
     setSizeGripEnabled(false);
 
@@ -34,35 +28,32 @@ frmAbout::frmAbout(platform::Services& services, double dpi)
     picture.setPixmap(AppIconLargePixmap());
     Control<QLabel>(*this, "Label1").setTextInteractionFlags(Qt::TextSelectableByMouse);
     Control<QLabel>(*this, "Label1").setFocusPolicy(Qt::NoFocus);
-    DescribeControls(kAccessibleTexts, *this);
+    DescribeControls(window::AboutAccessibleTexts(), *this);
 
     auto& ok = Control<QPushButton>(*this, "cmdOK");
     ok.setDefault(true);  // Enter, unless another button has the focus
-    connect(&ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(&ok, &QPushButton::clicked, this, [this] { logic_.cmdOK_Click(); });
     connect(&Control<QPushButton>(*this, "cmdSysInfo"), &QPushButton::clicked, this,
-            &frmAbout::cmdSysInfo_Click);
+            [this] { logic_.cmdSysInfo_Click(); });
 }
 
-void frmAbout::Show() {
-    if (!isVisible()) {
-        if (!placed_) PlaceAtDesignPosition(kAboutDesign, *this, dpi_);
-        placed_ = true;
-        Control<QPushButton>(*this, "cmdOK").setFocus();
-    }
+void frmAbout::reject() { logic_.cmdOK_Click(); }
+
+bool frmAbout::IsLoaded() const { return isVisible(); }
+
+void frmAbout::Load(bool atDesignPosition) {
+    if (atDesignPosition) PlaceAtDesignPosition(window::kAboutDesign, *this, dpi_);
+}
+
+void frmAbout::ShowAndRaise() {
     show();
     raise();
     activateWindow();
 }
 
-void frmAbout::StartSysInfo() { platform::StartSysInfo(services_); }
-
-void frmAbout::reject() { cmdOK_Click(); }
-
-void frmAbout::cmdOK_Click() { Unload(); }
-
-void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
-
 // The instance stays; only its window goes until the next Show.
 void frmAbout::Unload() { hide(); }
+
+void frmAbout::Focus(std::string_view control) { ControlWidget(*this, control).setFocus(); }
 
 }  // namespace velmora::ui

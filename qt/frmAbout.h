@@ -1,39 +1,41 @@
-// The About box: title, version, description, the home page and the System
-// Info button. One instance, shown modeless.
+// The About box in Qt: the design's widgets and the glue between them and
+// the About box's logic. One instance, shown modeless.
 #pragma once
 
 #include "platform/services.h"
+#include "window/about_box.h"
 
 #include <QDialog>
 
 namespace velmora::ui {
 
-class frmAbout : public QDialog {
+class frmAbout : public QDialog, private window::AboutView {
     Q_OBJECT
 
 public:
     frmAbout(platform::Services& services, double dpi);
 
-    // Shows the box modeless, or raises it when it is already open. The first
-    // show puts its client area at the design position; each show after an
-    // unload starts with the focus on cmdOK.
-    void Show();
+    // Shows the box modeless, or raises it when it is already open.
+    void Show() { logic_.Show(); }
 
     // Finds and starts the system-information tool, or says it cannot.
-    void StartSysInfo();
+    void StartSysInfo() { logic_.StartSysInfo(); }
+
+    window::frmAbout& logic() { return logic_; }
 
 protected:
     // Esc and the window's close button act as cmdOK, the cancel button.
     void reject() override;
 
 private:
-    void cmdOK_Click();
-    void cmdSysInfo_Click();
-    void Unload();
+    bool IsLoaded() const override;
+    void Load(bool atDesignPosition) override;
+    void ShowAndRaise() override;
+    void Unload() override;
+    void Focus(std::string_view control) override;
 
-    platform::Services& services_;
     const double dpi_;
-    bool placed_ = false;
+    window::frmAbout logic_;
 };
 
 }  // namespace velmora::ui

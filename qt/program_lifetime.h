@@ -1,15 +1,14 @@
-// The program ends when none of its windows is loaded any more. Qt's own
-// rule (quit when the last primary window closes) leaves tool windows such
-// as the About box out, so the program counts its windows itself; main()
-// turns Qt's rule off.
+// Tells the window layer's lifetime rule when a Qt window is loaded and
+// unloaded. Qt's own rule (quit when the last primary window closes) leaves
+// tool windows such as the About box out, so main() turns it off.
 #pragma once
 
+#include "window/program_lifetime.h"
+
 #include <QObject>
-#include <QPointer>
 #include <QWidget>
 
 #include <functional>
-#include <vector>
 
 namespace velmora::ui {
 
@@ -27,11 +26,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool AnyWindowLoaded() const;
-
-    std::function<void()> endProgram_;
-    std::vector<QPointer<QWidget>> windows_;
-    bool ended_ = false;
+    window::ProgramLifetime rule_;
 };
 
 }  // namespace velmora::ui

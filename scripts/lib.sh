@@ -3,11 +3,15 @@
 
 VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# What building and testing needs on a fresh Debian 12 machine.
+# What building the Qt program alone needs on a fresh Debian 12 machine.
+VELMORA_PROGRAM_PACKAGES=(cmake g++ ninja-build pkg-config qt6-base-dev libgl-dev fonts-noto-ui-core)
+
+# What building and testing everything needs: the program's packages, the
+# test and benchmark libraries, ICU as the tests' oracle, and clang with its
+# sanitizer run-time for the fuzz targets.
 VELMORA_BUILD_PACKAGES=(
-  cmake g++ ninja-build pkg-config
+  "${VELMORA_PROGRAM_PACKAGES[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
-  qt6-base-dev libgl-dev fonts-noto-ui-core
   clang libclang-rt-14-dev
 )
 

@@ -39,3 +39,13 @@ inline constexpr int kIdLblDisclaimer = 406;
 inline constexpr int kIdAboutLabel1 = 407;
 
 }  // namespace velmora::win32
+
+#include <string_view>
+
+namespace velmora::win32 {
+
+// The identifier of a control of Form1's or frmAbout's design, by name.
+int Form1ControlId(std::string_view name);
+int AboutControlId(std::string_view name);
+
+}  // namespace velmora::win32

@@ -3,11 +3,11 @@
 
 #include "window_design.h"
 
-namespace velmora::ui {
+namespace velmora::window {
 
 extern const WindowDesign kAboutDesign;
 
 // The home page that Label1 shows; README names the same address.
 inline constexpr const char* kHomePage = "https://velmora.example";
 
-}  // namespace velmora::ui
+}  // namespace velmora::window

@@ -1,6 +1,6 @@
 #include "form1_design.h"
 
-namespace velmora::ui {
+namespace velmora::window {
 namespace {
 
 using enum ControlKind;
@@ -53,4 +53,4 @@ const WindowDesign kForm1Design{
     .controls = kControls,
 };
 
-}  // namespace velmora::ui
+}  // namespace velmora::window

@@ -3,8 +3,8 @@
 
 #include "window_design.h"
 
-namespace velmora::ui {
+namespace velmora::window {
 
 extern const WindowDesign kForm1Design;
 
-}  // namespace velmora::ui
+}  // namespace velmora::window

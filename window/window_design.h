@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-namespace velmora::ui {
+namespace velmora::window {
 
 enum class ControlKind { Label, TextBox, CommandButton, PictureBox, Line };
 
@@ -71,4 +71,4 @@ struct WindowDesign {
     std::span<const ControlDesign> controls;
 };
 
-}  // namespace velmora::ui
+}  // namespace velmora::window

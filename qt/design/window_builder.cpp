@@ -20,6 +20,11 @@ QRect PixelRect(const ControlDesign& control, double dpi) {
                  TwipsToPixels(control.width, dpi), TwipsToPixels(control.height, dpi));
 }
 
+using window::Colour;
+using window::ControlKind;
+using window::FontDesign;
+using window::kNoTabIndex;
+
 void ApplyFont(const FontDesign& design, QWidget& widget) {
     if (design.family == nullptr) return;  // the window's default font
     QFont font = widget.font();
@@ -109,7 +114,7 @@ QWidget* MakePicture(QWidget& window) {
 QWidget* MakeLine(const ControlDesign& control, QWidget& window, double dpi) {
     const QPoint from(TwipsToPixels(control.left, dpi), TwipsToPixels(control.top, dpi));
     const QPoint to(TwipsToPixels(control.width, dpi), TwipsToPixels(control.height, dpi));
-    const int penWidth = std::max(1, static_cast<int>(std::lround(control.lineWidth * dpi / kDesignDpi)));
+    const int penWidth = window::PenWidthPixels(control.lineWidth, dpi);
     return new DesignLine(from, to, penWidth, ToQColor(control.colour), &window);
 }
 
@@ -142,8 +147,27 @@ void ChainFocusOrder(const WindowDesign& design, QWidget& window) {
 
 }  // namespace
 
-int TwipsToPixels(int twips, double dpi) {
-    return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
+QString ToQString(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QWidget& ControlWidget(QWidget& window, std::string_view name) {
+    return Control<QWidget>(window, std::string(name).c_str());
+}
+
+QString ControlText(QWidget& window, std::string_view name) {
+    QWidget& control = ControlWidget(window, name);
+    if (const auto* box = qobject_cast<QLineEdit*>(&control)) return box->text();
+    if (const auto* label = qobject_cast<QLabel*>(&control)) return label->text();
+    if (const auto* button = qobject_cast<QPushButton*>(&control)) return button->text();
+    throw std::logic_error("control without text: " + std::string(name));
+}
+
+void SetControlText(QWidget& window, std::string_view name, std::string_view utf8) {
+    QWidget& control = ControlWidget(window, name);
+    if (auto* box = qobject_cast<QLineEdit*>(&control)) return box->setText(ToQString(utf8));
+    if (auto* label = qobject_cast<QLabel*>(&control)) return label->setText(ToQString(utf8));
+    throw std::logic_error("control without settable text: " + std::string(name));
 }
 
 double ScreenLogicalDpi() {

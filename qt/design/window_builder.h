@@ -1,27 +1,27 @@
 // Turns a window's design data into Qt widgets at a given logical DPI.
 #pragma once
 
+#include "window/geometry.h"
 #include "window/window_design.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <stdexcept>
+#include <string>
+#include <string_view>
 
 namespace velmora::ui {
 
-// The designs' unit: 1440 twips make an inch.
-inline constexpr double kTwipsPerInch = 1440.0;
-
-// The DPI at which line widths are given in the design (one pixel = 15 twips).
-inline constexpr double kDesignDpi = 96.0;
+using window::AccessibleText;
+using window::ControlDesign;
+using window::kDesignDpi;
+using window::TwipsToPixels;
+using window::WindowDesign;
 
 // Second family of every named font: Tahoma is rarely present on Linux, and
 // this one shapes Persian text.
 inline constexpr const char* kArabicFallbackFamily = "Noto Sans Arabic UI";
-
-// px = round(twips * dpi / 1440).
-int TwipsToPixels(int twips, double dpi);
 
 // The primary screen's logical DPI, the one the window's coordinates use.
 double ScreenLogicalDpi();
@@ -45,5 +45,14 @@ Widget& Control(QWidget& window, const char* name) {
     if (widget == nullptr) throw std::logic_error(std::string("no control ") + name);
     return *widget;
 }
+
+QString ToQString(std::string_view utf8);
+
+// A control of the design by name, whatever its widget type.
+QWidget& ControlWidget(QWidget& window, std::string_view name);
+
+// The text of a text box or the caption of a label or button, and setting it.
+QString ControlText(QWidget& window, std::string_view name);
+void SetControlText(QWidget& window, std::string_view name, std::string_view utf8);
 
 }  // namespace velmora::ui

@@ -2,8 +2,8 @@
 // convertible day number, against months found independently of the
 // conversion's own downward search.
 #include "M_hijri.h"
-#include "M_hijri_detail.h"
 #include "islamic_fields.h"
+#include "reference_hijri.h"
 #include "sweep.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +39,7 @@ std::int64_t FirstDayOf(double f) { return static_cast<std::int64_t>(std::ceil(f
 
 // Walks the lunations upward and names the month of each day it is moved to,
 // with the floored year and month arithmetic and no year 0: a reference that
-// shares only MonthStartInstant with the conversion.
+// shares only the 13-sine month starts with the literal search.
 class MonthWalker {
 public:
     explicit MonthWalker(JulianDayNumber firstDay) {
@@ -49,9 +49,9 @@ public:
         constexpr double kMeanLunation = 29.530588;
         constexpr double kEpochNewMoon = 2415021.0;
         n_ = static_cast<std::int32_t>(std::floor((firstDay - kEpochNewMoon) / kMeanLunation)) + 2;
-        while (FirstDayOf(MonthStartInstant(n_)) > firstDay) --n_;
-        first_ = FirstDayOf(MonthStartInstant(n_));
-        next_ = FirstDayOf(MonthStartInstant(n_ + 1));
+        while (FirstDayOf(reference::MonthStartInstant(n_)) > firstDay) --n_;
+        first_ = FirstDayOf(reference::MonthStartInstant(n_));
+        next_ = FirstDayOf(reference::MonthStartInstant(n_ + 1));
     }
 
     // The expected Islamic date of jd; jd never decreases between calls.
@@ -59,7 +59,7 @@ public:
         while (next_ <= jd) {
             ++n_;
             first_ = next_;
-            next_ = FirstDayOf(MonthStartInstant(n_ + 1));
+            next_ = FirstDayOf(reference::MonthStartInstant(n_ + 1));
         }
         const std::int64_t L = n_ - kEpochLunation;
         std::int64_t year = kEpochYear + FloorDiv(L, 12);
@@ -97,12 +97,14 @@ struct Converted {
 
 Converted Convert(JulianDayNumber jd) {
     Converted c{{}, 0};
-    detail::JulianDayToIslamic(jd, c.date.year, c.date.month, c.date.day, c.monthStartsComputed);
+    reference::JulianDayToIslamic(jd, c.date.year, c.date.month, c.date.day,
+                                  c.monthStartsComputed);
     return c;
 }
 
-// The public conversion, which skips the month starts that lie provably
-// after the day, must give what the literal search gives on every day.
+// The library's conversion, which skips the month starts that lie provably
+// after the day and takes the periodic sines from three sine-cosine pairs,
+// must give what the literal search gives on every day.
 Fields PublicConversion(JulianDayNumber jd) {
     Fields date{};
     JulianDayToIslamic(jd, date.year, date.month, date.day);

@@ -1,10 +1,10 @@
 #include "M_civil.h"
 #include "M_convert.h"
 #include "M_hijri.h"
-#include "M_hijri_detail.h"
 #include "M_persian.h"
 #include "civil_inverse.h"
 #include "islamic_fields.h"
+#include "reference_hijri.h"
 #include "sweep.h"
 
 #include <gtest/gtest.h>
@@ -18,15 +18,17 @@ namespace {
 
 using test::Fields;
 
-Fields Islamic(JulianDayNumber jd, std::int32_t& monthStartsComputed) {
+// The literal search, which counts the month starts it computes.
+Fields ReferenceIslamic(JulianDayNumber jd, std::int32_t& monthStartsComputed) {
     Fields d{};
-    detail::JulianDayToIslamic(jd, d.year, d.month, d.day, monthStartsComputed);
+    reference::JulianDayToIslamic(jd, d.year, d.month, d.day, monthStartsComputed);
     return d;
 }
 
 Fields Islamic(JulianDayNumber jd) {
-    std::int32_t monthStartsComputed = 0;
-    return Islamic(jd, monthStartsComputed);
+    Fields d{};
+    JulianDayToIslamic(jd, d.year, d.month, d.day);
+    return d;
 }
 
 Fields Civil(JulianDayNumber jd) {
@@ -108,7 +110,7 @@ TEST(JulianDayToIslamic, FindsTheMonthOfTheRightLunation) {
     };
     for (const auto& c : cases) {
         std::int32_t computed = 0;
-        const Fields d = Islamic(c.jd, computed);
+        const Fields d = ReferenceIslamic(c.jd, computed);
         if (c.monthStartsComputed != 0) {
             EXPECT_EQ(computed, c.monthStartsComputed) << c.jd;
         }
@@ -116,9 +118,9 @@ TEST(JulianDayToIslamic, FindsTheMonthOfTheRightLunation) {
         // started by the day's midnight and the next one has not; its day of
         // the month counts whole days from the start.
         const double dayStart = c.jd - 0.5;
-        const double start = MonthStartInstant(c.lunation);
+        const double start = reference::MonthStartInstant(c.lunation);
         EXPECT_LE(start, dayStart) << c.jd;
-        EXPECT_GT(MonthStartInstant(c.lunation + 1), dayStart) << c.jd;
+        EXPECT_GT(reference::MonthStartInstant(c.lunation + 1), dayStart) << c.jd;
         EXPECT_EQ(d.day, static_cast<int>(std::floor(dayStart - start)) + 1) << c.jd;
     }
 }
@@ -188,10 +190,60 @@ TEST(JulianDayToIslamic, AStaleFloatingPointFaultDoesNotLeakIn) {
 TEST(JulianDayToIslamic, SearchesAtMostThreeMonthStartsNearThePresent) {
     for (JulianDayNumber jd = 2415021; jd <= 2488069; jd += test::kSweepStride) {
         std::int32_t computed = 0;
-        Islamic(jd, computed);
+        ReferenceIslamic(jd, computed);
         ASSERT_GE(computed, 1) << jd;
         ASSERT_LE(computed, 3) << jd;
     }
+}
+
+// The lunation whose month holds a day; month 1 of 1405 is lunation 1048.
+TEST(IslamicMonthLunation, NamesTheLunationOfTheDaysMonth) {
+    struct Case {
+        JulianDayNumber jd;
+        std::int32_t lunation;
+    };
+    const Case cases[] = {
+        {2445971, 1048},    // 1405/1/1
+        {2445970, 1047},    // 1404/12/30
+        {2452800, 1279},    // 1424/4/8, two below the estimate
+        {2457546, 1440},    // 1437/9/1, new moon 02:59:16 UT the day before
+        {2455804, 1380},    // 1432/9/30, the month's last day
+        {2455805, 1381},    // 1432/10/1, new moon 03:01:55 UT two days before
+        {1948440, -15800},  // 1/1/1
+    };
+    for (const auto& c : cases) EXPECT_EQ(IslamicMonthLunation(c.jd), c.lunation) << c.jd;
+}
+
+std::int32_t FloorDiv(std::int32_t a, std::int32_t b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
+}
+
+// Year and month of lunation n, counted 12 to a year from lunation 1048 =
+// 1405/1 with the floored quotient and remainder, and no year 0.
+testing::AssertionResult LunationNamesTheConvertedMonth(JulianDayNumber jd) {
+    constexpr std::int32_t kEpochLunation = 1048;
+    constexpr int kEpochYear = 1405;
+    constexpr std::int32_t kMonthsPerYear = 12;
+    const std::int32_t L = IslamicMonthLunation(jd) - kEpochLunation;
+    int year = kEpochYear + FloorDiv(L, kMonthsPerYear);
+    if (year <= 0) --year;
+    const int month = L - FloorDiv(L, kMonthsPerYear) * kMonthsPerYear + 1;
+    const Fields d = Islamic(jd);
+    if (d.year == year && d.month == month) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << jd << " converts to " << d << " but its lunation names "
+                                       << year << "/" << month;
+}
+
+// Every day of the Gregorian years 1900 to 2099, and a sample of the whole
+// range that converts.
+TEST(IslamicMonthLunation, NamesTheMonthTheConversionGives) {
+    for (JulianDayNumber jd = 2415021; jd <= 2488069; jd += test::kSweepStride)
+        ASSERT_TRUE(LunationNamesTheConvertedMonth(jd));
+    constexpr int kSampleStride = 101;
+    for (JulianDayNumber jd = kFirstConvertibleDay; jd <= kLastConvertibleDay;
+         jd += kSampleStride * test::kSweepStride)
+        ASSERT_TRUE(LunationNamesTheConvertedMonth(jd));
+    ASSERT_TRUE(LunationNamesTheConvertedMonth(kLastConvertibleDay));
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+// The official Iranian calendar, for the years whose leap years the Center
+// for Calendar of the University of Tehran's Institute of Geophysics
+// publishes. Unlike the arithmetic calendar of M_persian.h, its leap years
+// follow the observed March equinox, so the two differ in some years.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "numeric.h"
+
+namespace velmora {
+
+// The years the published leap-year table covers, both included.
+inline constexpr std::int16_t kOfficialPersianFirstYear = 1206;
+inline constexpr std::int16_t kOfficialPersianLastYear = 1498;
+
+// Day number of a Persian date (month 1 = Farvardin) in the official
+// calendar. nullopt when the year lies outside the covered years, the month
+// outside 1..12, or the day outside 1..the month's length: 31 days for
+// months 1-6, 30 for months 7-11, and 29 for month 12, 30 in a leap year.
+std::optional<JulianDayNumber> OfficialPersianToJulianDay(std::int16_t year, std::int16_t month,
+                                                          std::int16_t day);
+
+}  // namespace velmora

@@ -1,0 +1,80 @@
+#include "about_window.h"
+
+#include "control_ids.h"
+#include "dpi.h"
+#include "resource_ids.h"
+#include "window/about_design.h"
+#include "window/geometry.h"
+#include "window/texts.h"
+
+namespace velmora::win32 {
+namespace {
+
+// Fixed dialog border with a close button, no minimise or maximise box and,
+// through the modal-frame style, no window icon.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+}  // namespace
+
+AboutWindow::AboutWindow(HINSTANCE instance, HWND hiddenOwner, platform::Services& services,
+                         window::ProgramLifetime& lifetime, Accessibility& accessibility)
+    : DesignedWindow(window::kAboutDesign, kStyle, kExStyle), lifetime_(lifetime), logic_(*this, services) {
+    Create(instance, kAboutClass, hiddenOwner, &AboutControlId, nullptr);
+    // The 32x32 image of the program's icon, as the picture box shows it.
+    icon_ = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 32, 32, 0));
+    ::SendMessageW(controls_.Control("picIcon"), STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+    ::SendMessageW(controls_.Control("cmdOK"), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    for (const window::AccessibleText& text : window::AboutAccessibleTexts()) {
+        const HWND control = controls_.Control(text.control);
+        if (text.name != nullptr) accessibility.SetName(control, text.name);
+        accessibility.SetDescription(control, text.description);
+    }
+}
+
+LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case DM_GETDEFID:
+            return MAKELRESULT(kIdCmdOK, DC_HASDEFID);  // Enter presses cmdOK
+        case WM_CLOSE:
+            logic_.cmdOK_Click();  // the close button acts as cmdOK
+            return 0;
+        case WM_DESTROY:
+            if (icon_ != nullptr) ::DestroyIcon(icon_);
+            break;
+        default:
+            break;
+    }
+    return DesignedWindow::HandleMessage(message, wParam, lParam);
+}
+
+void AboutWindow::OnCommand(int id, int notification) {
+    if (notification != BN_CLICKED) return;
+    // Esc arrives as IDCANCEL: cmdOK is also the cancel button.
+    if (id == kIdCmdOK || id == IDCANCEL) logic_.cmdOK_Click();
+    if (id == kIdCmdSysInfo) logic_.cmdSysInfo_Click();
+}
+
+bool AboutWindow::IsLoaded() const { return ::IsWindowVisible(hwnd()) != FALSE; }
+
+void AboutWindow::Load(bool atDesignPosition) {
+    if (!atDesignPosition) return;
+    const window::WindowDesign& design = window::kAboutDesign;
+    const double dpi = WindowDpi(hwnd());
+    PlaceClientAt(POINT{window::TwipsToPixels(design.clientLeft, dpi), window::TwipsToPixels(design.clientTop, dpi)});
+}
+
+void AboutWindow::ShowAndRaise() {
+    ::ShowWindow(hwnd(), SW_SHOW);
+    ::SetForegroundWindow(hwnd());
+    lifetime_.Loaded(this);
+}
+
+void AboutWindow::Unload() {
+    ::ShowWindow(hwnd(), SW_HIDE);
+    lifetime_.Unloaded(this);
+}
+
+void AboutWindow::Focus(std::string_view control) { SetFocusTo(controls_.Control(control)); }
+
+}  // namespace velmora::win32

@@ -1,0 +1,44 @@
+#include "control_ids.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace velmora::win32 {
+namespace {
+
+struct NamedId {
+    std::string_view name;
+    int id;
+};
+
+constexpr NamedId kForm1Ids[] = {
+    {"Text1", kIdText1},       {"Text2", kIdText2},       {"Text3", kIdText3},       {"Text4", kIdText4},
+    {"Text5", kIdText5},       {"Text6", kIdText6},       {"Command1", kIdCommand1}, {"Command2", kIdCommand2},
+    {"Command3", kIdCommand3}, {"Command4", kIdCommand4}, {"Label1", kIdLabel1},     {"Label2", kIdLabel2},
+    {"Label3", kIdLabel3},     {"Label4", kIdLabel4},     {"Label5", kIdLabel5},
+};
+
+constexpr NamedId kAboutIds[] = {
+    {"cmdOK", kIdCmdOK},
+    {"cmdSysInfo", kIdCmdSysInfo},
+    {"picIcon", kIdPicIcon},
+    {"lblTitle", kIdLblTitle},
+    {"lblVersion", kIdLblVersion},
+    {"lblDescription", kIdLblDescription},
+    {"lblDisclaimer", kIdLblDisclaimer},
+    {"Label1", kIdAboutLabel1},
+};
+
+template <std::size_t N>
+int Find(const NamedId (&table)[N], std::string_view name) {
+    for (const NamedId& entry : table)
+        if (entry.name == name) return entry.id;
+    throw std::logic_error("no control ID for " + std::string(name));
+}
+
+}  // namespace
+
+int Form1ControlId(std::string_view name) { return Find(kForm1Ids, name); }
+int AboutControlId(std::string_view name) { return Find(kAboutIds, name); }
+
+}  // namespace velmora::win32

@@ -1,0 +1,123 @@
+#include "designed_window.h"
+
+#include "dpi.h"
+#include "text_encoding.h"
+
+#include <stdexcept>
+
+namespace velmora::win32 {
+
+DesignedWindow::DesignedWindow(const window::WindowDesign& design, DWORD style, DWORD exStyle)
+    : controls_(design), style_(style), exStyle_(exStyle) {}
+
+DesignedWindow::~DesignedWindow() {
+    if (hwnd_ != nullptr) {
+        ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        ::DestroyWindow(hwnd_);
+    }
+}
+
+void DesignedWindow::RegisterWindowClass(HINSTANCE instance, const wchar_t* name, HICON large, HICON small) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &DesignedWindow::WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = large;
+    windowClass.hIconSm = small;
+    windowClass.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = name;
+    if (::RegisterClassExW(&windowClass) == 0) throw std::runtime_error("cannot register window class");
+}
+
+void DesignedWindow::Create(HINSTANCE instance, const wchar_t* className, HWND owner,
+                            int (*idOf)(std::string_view), const POINT* clientTopLeft) {
+    const std::wstring caption = Utf8ToWide(controls_.design().caption);
+    hwnd_ = ::CreateWindowExW(exStyle_, className, caption.c_str(), style_, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance, this);
+    if (hwnd_ == nullptr) throw std::runtime_error("cannot create window");
+    const UINT dpi = WindowDpi(hwnd_);
+    controls_.Build(hwnd_, dpi, idOf);
+    FitClientArea(dpi, nullptr);
+    if (clientTopLeft != nullptr) PlaceClientAt(*clientTopLeft);
+}
+
+void DesignedWindow::PlaceClientAt(POINT screen) {
+    const UINT dpi = WindowDpi(hwnd_);
+    const SIZE size = controls_.ClientSize(dpi);
+    const RECT frame = WindowRectForClient(RECT{screen.x, screen.y, screen.x + size.cx, screen.y + size.cy},
+                                           style_, exStyle_, dpi);
+    ::SetWindowPos(hwnd_, nullptr, frame.left, frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Sizes the window so that its client area has the design's size at dpi;
+// on a DPI change the system suggests where the window goes.
+void DesignedWindow::FitClientArea(UINT dpi, const RECT* suggested) {
+    const SIZE size = controls_.ClientSize(dpi);
+    const RECT frame = WindowRectForClient(RECT{0, 0, size.cx, size.cy}, style_, exStyle_, dpi);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    if (suggested != nullptr)
+        ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    else
+        ::SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DesignedWindow::SetFocusTo(HWND control) {
+    focus_ = control;
+    if (::IsWindowVisible(hwnd_)) ::SetFocus(control);
+}
+
+LRESULT DesignedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_ACTIVATE:
+            // As a dialog does: the focus leaves with the window and comes back
+            // to the same control.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                const HWND focused = ::GetFocus();
+                if (focused != nullptr && ::IsChild(hwnd_, focused)) focus_ = focused;
+            } else if (focus_ != nullptr) {
+                ::SetFocus(focus_);
+                return 0;
+            }
+            break;
+        case WM_CTLCOLORSTATIC:
+            if (const auto colour = controls_.TextColour(reinterpret_cast<HWND>(lParam))) {
+                const auto dc = reinterpret_cast<HDC>(wParam);
+                ::SetTextColor(dc, *colour);
+                ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+                return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+            }
+            break;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            const HDC dc = ::BeginPaint(hwnd_, &paint);
+            controls_.PaintLines(dc);
+            ::EndPaint(hwnd_, &paint);
+            return 0;
+        }
+        case WM_DPICHANGED:
+            controls_.Layout(HIWORD(wParam));
+            FitClientArea(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            ::InvalidateRect(hwnd_, nullptr, TRUE);
+            return 0;
+        default:
+            break;
+    }
+    return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK DesignedWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<DesignedWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<DesignedWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self == nullptr) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace velmora::win32

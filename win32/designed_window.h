@@ -1,0 +1,53 @@
+// What both Win32 windows share: a top-level window whose client area holds
+// the controls of a design, sized by its DPI and rescaled when it moves to a
+// monitor of another DPI, with the design's lines and label colours, and the
+// keyboard focus kept across deactivation as a dialog keeps it.
+#pragma once
+
+#include "window_builder.h"
+
+#include <windows.h>
+
+namespace velmora::win32 {
+
+class DesignedWindow {
+public:
+    virtual ~DesignedWindow();
+    DesignedWindow(const DesignedWindow&) = delete;
+    DesignedWindow& operator=(const DesignedWindow&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+
+    // Registers a window class whose windows dispatch to DesignedWindow.
+    static void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, HICON large, HICON small);
+
+protected:
+    DesignedWindow(const window::WindowDesign& design, DWORD style, DWORD exStyle);
+
+    // Creates the window at the design's client size for the DPI it opens on
+    // and builds its controls; at (x, y) when given, else where the system puts it.
+    void Create(HINSTANCE instance, const wchar_t* className, HWND owner, int (*idOf)(std::string_view),
+                const POINT* clientTopLeft);
+
+    // Puts the client area's top-left corner at a screen point.
+    void PlaceClientAt(POINT screen);
+
+    // Messages the window handles itself; the rest go to DefWindowProc.
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual void OnCommand(int id, int notification) = 0;
+
+    void SetFocusTo(HWND control);
+
+    DesignedControls controls_;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void FitClientArea(UINT dpi, const RECT* suggested);
+
+    const DWORD style_;
+    const DWORD exStyle_;
+    HWND hwnd_ = nullptr;
+    HWND focus_ = nullptr;  // the control that had the focus when the window was deactivated
+};
+
+}  // namespace velmora::win32

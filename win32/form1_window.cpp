@@ -1,0 +1,155 @@
+#include "form1_window.h"
+
+#include "control_ids.h"
+#include "dpi.h"
+#include "text_encoding.h"
+#include "window/form1_design.h"
+#include "window/texts.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+namespace velmora::win32 {
+namespace {
+
+// The platform's default border: sizable, with minimise and maximise boxes.
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+
+constexpr const char* kResultBoxes[] = {"Text4", "Text5", "Text6"};
+
+// How far below the result boxes the note opens, in pixels at 96 DPI.
+constexpr int kNoteGapAt96 = 4;
+
+std::wstring WindowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
+
+Form1Window::Form1Window(HINSTANCE instance, HWND hiddenOwner, platform::Services& services,
+                         window::ProgramLifetime& lifetime, Accessibility& accessibility)
+    : DesignedWindow(window::kForm1Design, kStyle, kExStyle),
+      instance_(instance),
+      hiddenOwner_(hiddenOwner),
+      services_(services),
+      lifetime_(lifetime),
+      accessibility_(accessibility),
+      logic_(*this, services, [this]() -> window::frmAbout& { return MakeAbout(); }) {
+    Create(instance, kForm1Class, nullptr, &Form1ControlId, nullptr);
+    // Results can be selected and copied, not edited; they keep their focus stop.
+    for (const char* box : kResultBoxes) ::SendMessageW(controls_.Control(box), EM_SETREADONLY, TRUE, 0);
+    for (const window::AccessibleText& text : window::Form1AccessibleTexts()) {
+        const HWND control = controls_.Control(text.control);
+        if (text.name != nullptr) accessibility_.SetName(control, text.name);
+        accessibility_.SetDescription(control, text.description);
+    }
+    AddResultToolTips();
+    note_ = std::make_unique<ResultNote>(instance, hwnd(), accessibility_);
+    SetFocusTo(controls_.Control("Text1"));
+}
+
+Form1Window::~Form1Window() = default;
+
+void Form1Window::Show(int showCommand) {
+    ::ShowWindow(hwnd(), showCommand);
+    ::UpdateWindow(hwnd());
+    lifetime_.Loaded(this);
+}
+
+// Hovering a result box shows its description, the date read out in words.
+void Form1Window::AddResultToolTips() {
+    toolTips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
+                                  instance_, nullptr);
+    for (const char* box : kResultBoxes) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(controls_.Control(box));
+        tool.lpszText = const_cast<wchar_t*>(L"");
+        ::SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    ::SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, ::MulDiv(360, static_cast<int>(WindowDpi(hwnd())), 96));
+}
+
+window::frmAbout& Form1Window::MakeAbout() {
+    about_ = std::make_unique<AboutWindow>(instance_, hiddenOwner_, services_, lifetime_, accessibility_);
+    return about_->logic();
+}
+
+LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CLOSE:
+            if (note_) note_->Dismiss();
+            ::ShowWindow(hwnd(), SW_HIDE);
+            lifetime_.Unloaded(this);
+            return 0;
+        case WM_MOVE:
+        case WM_SIZE:
+            // The note belongs next to the boxes where they were. (The window
+            // moves while it is built, before the note exists.)
+            if (note_) note_->Dismiss();
+            break;
+        default:
+            break;
+    }
+    return DesignedWindow::HandleMessage(message, wParam, lParam);
+}
+
+void Form1Window::OnCommand(int id, int notification) {
+    if (id == IDCANCEL) {  // Esc dismisses the note
+        note_->Dismiss();
+        return;
+    }
+    if (notification != BN_CLICKED) return;
+    switch (id) {
+        case kIdCommand1: logic_.Command1_Click(); break;
+        case kIdCommand2: logic_.Command2_Click(); break;
+        case kIdCommand3: logic_.Command3_Click(); break;
+        case kIdCommand4: logic_.Command4_Click(); break;
+        default: break;
+    }
+}
+
+std::string Form1Window::Text(std::string_view control) { return WideToUtf8(WindowText(controls_.Control(control))); }
+
+void Form1Window::SetText(std::string_view control, std::string_view utf8) {
+    ::SetWindowTextW(controls_.Control(control), Utf8ToWide(utf8).c_str());
+}
+
+void Form1Window::SetDescription(std::string_view control, std::string_view utf8) {
+    const HWND hwnd_control = controls_.Control(control);
+    accessibility_.SetDescription(hwnd_control, utf8);
+    std::wstring text = Utf8ToWide(utf8);
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_control);
+    tool.hinst = instance_;
+    tool.lpszText = text.data();
+    ::SendMessageW(toolTips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Form1Window::FocusAndSelectAll(std::string_view control) {
+    const HWND box = controls_.Control(control);
+    SetFocusTo(box);
+    ::SendMessageW(box, EM_SETSEL, 0, -1);
+}
+
+void Form1Window::SetResultNote(std::string_view utf8) {
+    RECT boxes;
+    ::GetWindowRect(controls_.Control("Text4"), &boxes);
+    RECT client;
+    ::GetClientRect(hwnd(), &client);
+    POINT below{0, client.bottom};
+    ::ClientToScreen(hwnd(), &below);
+    const UINT dpi = WindowDpi(hwnd());
+    note_->Show(utf8, POINT{boxes.left, below.y + ::MulDiv(kNoteGapAt96, static_cast<int>(dpi), 96)}, dpi);
+}
+
+}  // namespace velmora::win32

@@ -1,0 +1,14 @@
+// The platform's message box as a Win32 message box titled "Velmora", modal
+// to the whole program: every window of the program is disabled until OK.
+#pragma once
+
+#include "platform/message_box.h"
+
+namespace velmora::win32 {
+
+class Win32MessageBox final : public platform::MessageBox {
+public:
+    void Show(std::string_view text) override;
+};
+
+}  // namespace velmora::win32

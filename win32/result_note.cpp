@@ -1,0 +1,154 @@
+#include "result_note.h"
+
+#include "control_ids.h"
+#include "text_encoding.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace velmora::win32 {
+namespace {
+
+// Margin around the text and the widest line before wrapping, in pixels at
+// 96 DPI; the note's font is Tahoma 8.25 pt like the window's Persian captions.
+constexpr int kMarginAt96 = 4;
+constexpr int kMaxWidthAt96 = 360;
+constexpr double kFontPoints = 8.25;
+
+std::vector<std::wstring_view> Lines(std::wstring_view text) {
+    std::vector<std::wstring_view> lines;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find(L'\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+// Persian lines read right to left and align right; English lines left.
+UINT LineFormat(std::wstring_view line) {
+    return DT_WORDBREAK | DT_NOPREFIX | (HasArabicScript(line) ? DT_RIGHT | DT_RTLREADING : DT_LEFT);
+}
+
+int Scaled(int at96, UINT dpi) { return ::MulDiv(at96, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI); }
+
+}  // namespace
+
+void ResultNote::RegisterWindowClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DROPSHADOW;
+    windowClass.lpfnWndProc = &ResultNote::WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = ::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_INFOBK + 1);
+    windowClass.lpszClassName = kResultNoteClass;
+    ::RegisterClassExW(&windowClass);
+}
+
+ResultNote::ResultNote(HINSTANCE instance, HWND owner, Accessibility& accessibility) {
+    hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kResultNoteClass, L"", WS_POPUP | WS_BORDER, 0, 0,
+                              0, 0, owner, nullptr, instance, this);
+    accessibility.SetName(hwnd_, "Result note");
+}
+
+ResultNote::~ResultNote() {
+    if (hwnd_ != nullptr) {
+        ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        ::DestroyWindow(hwnd_);
+    }
+    if (font_ != nullptr) ::DeleteObject(font_);
+}
+
+void ResultNote::Show(std::string_view utf8, POINT topLeft, UINT dpi) {
+    text_ = Utf8ToWide(utf8);
+    ::SetWindowTextW(hwnd_, text_.c_str());
+    if (text_.empty()) {
+        Dismiss();
+        return;
+    }
+    if (font_ == nullptr || dpi != dpi_) {
+        if (font_ != nullptr) ::DeleteObject(font_);
+        dpi_ = dpi;
+        LOGFONTW logFont{};
+        logFont.lfHeight = -::MulDiv(static_cast<int>(kFontPoints * 4), static_cast<int>(dpi), 72 * 4);
+        logFont.lfWeight = FW_NORMAL;
+        logFont.lfCharSet = ARABIC_CHARSET;
+        lstrcpynW(logFont.lfFaceName, L"Tahoma", LF_FACESIZE);
+        font_ = ::CreateFontIndirectW(&logFont);
+    }
+    const HDC dc = ::GetDC(hwnd_);
+    const HGDIOBJ old = ::SelectObject(dc, font_);
+    const SIZE size = Measure(dc);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(hwnd_, dc);
+    ::SetWindowPos(hwnd_, HWND_TOP, topLeft.x, topLeft.y, size.cx, size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
+    Accessibility::Announce(hwnd_);
+    ::NotifyWinEvent(EVENT_SYSTEM_ALERT, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void ResultNote::Dismiss() { ::ShowWindow(hwnd_, SW_HIDE); }
+
+// The note's outer size: its widest line up to the limit, lines stacked.
+SIZE ResultNote::Measure(HDC dc) const {
+    const int margin = Scaled(kMarginAt96, dpi_);
+    const int maxWidth = Scaled(kMaxWidthAt96, dpi_);
+    int width = 0;
+    for (const std::wstring_view line : Lines(text_)) {
+        RECT box{0, 0, maxWidth, 0};
+        ::DrawTextW(dc, line.data(), static_cast<int>(line.size()), &box, LineFormat(line) | DT_CALCRECT);
+        width = std::max(width, static_cast<int>(box.right - box.left));
+    }
+    int height = 0;
+    for (const std::wstring_view line : Lines(text_)) {
+        RECT box{0, 0, width, 0};
+        ::DrawTextW(dc, line.data(), static_cast<int>(line.size()), &box, LineFormat(line) | DT_CALCRECT);
+        height += box.bottom - box.top;
+    }
+    const int border = 2 * ::GetSystemMetrics(SM_CXBORDER);
+    return SIZE{width + 2 * margin + border, height + 2 * margin + border};
+}
+
+void ResultNote::Paint() {
+    PAINTSTRUCT paint;
+    const HDC dc = ::BeginPaint(hwnd_, &paint);
+    const HGDIOBJ old = ::SelectObject(dc, font_);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, ::GetSysColor(COLOR_INFOTEXT));
+    RECT client;
+    ::GetClientRect(hwnd_, &client);
+    const int margin = Scaled(kMarginAt96, dpi_);
+    int top = client.top + margin;
+    for (const std::wstring_view line : Lines(text_)) {
+        RECT box{client.left + margin, top, client.right - margin, client.bottom};
+        top += ::DrawTextW(dc, line.data(), static_cast<int>(line.size()), &box, LineFormat(line));
+    }
+    ::SelectObject(dc, old);
+    ::EndPaint(hwnd_, &paint);
+}
+
+LRESULT CALLBACK ResultNote::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE)
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    auto* self = reinterpret_cast<ResultNote*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self != nullptr) {
+        switch (message) {
+            case WM_PAINT:
+                self->Paint();
+                return 0;
+            case WM_MOUSEACTIVATE:
+                return MA_NOACTIVATE;  // a click never takes the focus from Form1
+            case WM_LBUTTONUP:
+                self->Dismiss();
+                return 0;
+            default:
+                break;
+        }
+    }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace velmora::win32

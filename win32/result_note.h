@@ -1,0 +1,39 @@
+// The note on the last result: a small popup below the result boxes that
+// never takes the focus. Its window text is the note, for screen readers and
+// tools that read it; a click on it, or Esc in Form1, dismisses it.
+#pragma once
+
+#include "accessibility.h"
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace velmora::win32 {
+
+class ResultNote {
+public:
+    static void RegisterWindowClass(HINSTANCE instance);
+
+    ResultNote(HINSTANCE instance, HWND owner, Accessibility& accessibility);
+    ~ResultNote();
+    ResultNote(const ResultNote&) = delete;
+    ResultNote& operator=(const ResultNote&) = delete;
+
+    // Shows text with its top-left corner at a screen point; empty text hides it.
+    void Show(std::string_view utf8, POINT topLeft, UINT dpi);
+    void Dismiss();
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void Paint();
+    SIZE Measure(HDC dc) const;
+
+    HWND hwnd_ = nullptr;
+    HFONT font_ = nullptr;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    std::wstring text_;
+};
+
+}  // namespace velmora::win32

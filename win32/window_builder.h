@@ -1,0 +1,60 @@
+// Turns a window's design data into Win32 controls: standard EDIT, BUTTON and
+// STATIC controls in the order of their tab index (which is the order the
+// dialog keys move the focus in), placed by the window's DPI, with the
+// design's fonts and colours. Lines are painted by the window.
+#pragma once
+
+#include "window/window_design.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace velmora::win32 {
+
+class DesignedControls {
+public:
+    explicit DesignedControls(const window::WindowDesign& design);
+    ~DesignedControls();
+    DesignedControls(const DesignedControls&) = delete;
+    DesignedControls& operator=(const DesignedControls&) = delete;
+
+    // Creates the controls as children of parent at dpi; idOf gives each
+    // control's child-window ID by name.
+    void Build(HWND parent, UINT dpi, int (*idOf)(std::string_view name));
+
+    // Places the controls and makes their fonts for a new DPI.
+    void Layout(UINT dpi);
+
+    // The design's client size in pixels at dpi.
+    SIZE ClientSize(UINT dpi) const;
+
+    // The control named in the design; throws std::logic_error for a name
+    // the design does not have.
+    HWND Control(std::string_view name) const;
+
+    // The text colour the design gives a label, if any.
+    std::optional<COLORREF> TextColour(HWND control) const;
+
+    // Draws the design's lines.
+    void PaintLines(HDC dc) const;
+
+    const window::WindowDesign& design() const { return design_; }
+
+private:
+    struct Built {
+        const window::ControlDesign* design;
+        HWND hwnd;
+    };
+    HFONT FontFor(const window::FontDesign& font);
+    void ReleaseFonts();
+
+    const window::WindowDesign& design_;
+    std::vector<Built> controls_;
+    std::vector<HFONT> fonts_;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+};
+
+}  // namespace velmora::win32

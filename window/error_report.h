@@ -1,0 +1,42 @@
+// The one place where a handler's run-time error ends up. Instead of ending
+// the program, the error is shown in the platform's message box and the
+// window stays as the failed handler left it; an input box that caused the
+// error gets the focus back with its text selected, so the user can retype.
+#pragma once
+
+#include "platform/message_box.h"
+#include "window/window_view.h"
+
+#include <exception>
+#include <functional>
+#include <string>
+
+namespace velmora::window {
+
+// A run-time error raised while converting the text of an input box. It
+// keeps the error's kind (what()), the box's name and the caption of the
+// heading that names the box for the user.
+class InputBoxError : public std::exception {
+public:
+    InputBoxError(const std::exception& error, std::string box, std::string heading);
+
+    const char* what() const noexcept override { return kind_.c_str(); }
+    const std::string& box() const { return box_; }
+    const std::string& heading() const { return heading_; }
+
+private:
+    std::string kind_;
+    std::string box_;
+    std::string heading_;
+};
+
+// The report's text: the error kind in English, naming the box where there
+// is one, then a short Persian sentence on a line of its own.
+std::string ErrorReportText(const InputBoxError& error);
+std::string ErrorReportText(const std::exception& error);
+
+// Runs handler. A run-time error it raises is shown in messageBox; after OK
+// an input box that caused it gets the focus back with its text selected.
+void RunReportingErrors(platform::MessageBox& messageBox, WindowView& view, const std::function<void()>& handler);
+
+}  // namespace velmora::window
