@@ -1,14 +1,15 @@
 #!/usr/bin/env python3
 """Times Windows programs under Wine from the start of the process to their
 window on the X server: mapped, then painted (its pixels no longer all one
-colour), and reads the process's memory from /proc at that moment.
+colour), and reads the process's processor time and memory from /proc at
+that moment.
 
   window_startup.py RUNS --program LABEL TITLE LOADER EXE [--program ...]
 
 Each program is started as LOADER EXE (the Wine loader of its word size)
 RUNS times, the programs taking turns, after one start each to warm the
 caches; its window is the top-level window titled TITLE. Prints the median
-of each figure, and each program's medians against the first program's.
+of each figure, and the last program's medians against each other's.
 
 Needs DISPLAY (an X server whose root window is black: Xvfb -br, so that an
 unpainted window reads as one colour), WINEPREFIX of a prepared prefix, and
@@ -37,6 +38,7 @@ ALL_PLANES = 0xFFFFFFFF
 # are read while it has not painted.
 WINDOW_TIMEOUT_SECONDS = 30
 PAINT_POLL_SECONDS = 0.001
+TITLE_POLL_SECONDS = 0.001
 # The pause between one program's end and the next start.
 SETTLE_SECONDS = 0.3
 
@@ -119,16 +121,20 @@ class Screen:
         return text
 
     def wait_for_map(self, title, deadline):
-        """The window titled title that the X server maps next."""
-        event = XEvent()
+        """The window titled title that the X server maps next, and when it
+        was mapped. The title is read again until it matches, in case it is
+        set after the window is mapped."""
+        event, mapped = XEvent(), []
         while time.monotonic() < deadline:
-            if not self.xlib.XPending(self.display):
-                select.select([self.fd], [], [], max(0.0, deadline - time.monotonic()))
-                continue
-            self.xlib.XNextEvent(self.display, ctypes.byref(event))
-            if event.type == MAP_NOTIFY and self.title(event.map.window) == title:
-                return event.map.window
-        return None
+            while self.xlib.XPending(self.display):
+                self.xlib.XNextEvent(self.display, ctypes.byref(event))
+                if event.type == MAP_NOTIFY:
+                    mapped.append((event.map.window, time.monotonic()))
+            for window, when in mapped:
+                if self.title(window) == title:
+                    return window, when
+            select.select([self.fd], [], [], TITLE_POLL_SECONDS)
+        return None, None
 
     def colours(self, window):
         """How many distinct pixel values the window shows; 0 if unreadable."""
@@ -169,25 +175,40 @@ def process_memory_kib(pid):
     return fields["VmRSS"], fields["VmHWM"]
 
 
+def process_cpu_ms(pid):
+    """Processor time the process has used so far, all its threads, in ms:
+    the scheduler's own count (schedstat), far less disturbed by other work
+    on the machine than the time on the clock."""
+    total = 0
+    for thread in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{thread}/schedstat") as schedstat:
+                total += int(schedstat.read().split()[0])
+        except FileNotFoundError:  # the thread has ended
+            pass
+    return total / 1e6
+
+
 def window_pid(window):
     result = subprocess.run(["xdotool", "getwindowpid", str(window)], capture_output=True, text=True)
     return int(result.stdout) if result.returncode == 0 and result.stdout.strip() else None
 
 
 def run_once(screen, title, command):
-    """(ms to map, ms to paint, VmRSS MiB, VmHWM MiB) of one start."""
+    """(ms to map, ms to paint, processor ms, VmRSS MiB, VmHWM MiB) of one
+    start."""
     start = time.monotonic()
     process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         deadline = start + WINDOW_TIMEOUT_SECONDS
-        window = screen.wait_for_map(title, deadline)
+        window, mapped = screen.wait_for_map(title, deadline)
         if window is None:
             sys.exit(f"window_startup: no window titled {title!r} from {command[-1]}")
-        mapped = time.monotonic()
         if not screen.wait_for_paint(window, deadline):
             sys.exit(f"window_startup: the window of {command[-1]} did not paint")
         painted = time.monotonic()
         pid = window_pid(window) or process.pid
+        cpu = process_cpu_ms(pid)
         rss, peak = process_memory_kib(pid)
         if pid != process.pid:
             os.kill(pid, signal.SIGKILL)
@@ -197,7 +218,7 @@ def run_once(screen, title, command):
     # The Wine server tidies up after the ended process; the next start
     # should not share the processor with that.
     time.sleep(SETTLE_SECONDS)
-    return (1000 * (mapped - start), 1000 * (painted - start), rss / 1024, peak / 1024)
+    return (1000 * (mapped - start), 1000 * (painted - start), cpu, rss / 1024, peak / 1024)
 
 
 def main():
@@ -218,17 +239,17 @@ def main():
         for label, title, loader, exe in order:
             results[label].append(run_once(screen, title, [loader, exe]))
 
-    figures = ("mapped ms", "painted ms", "VmRSS MiB", "VmHWM MiB")
+    figures = ("mapped ms", "painted ms", "CPU ms", "VmRSS MiB", "VmHWM MiB")
     medians = {label: [statistics.median(run[i] for run in runs) for i in range(len(figures))]
                for label, runs in results.items()}
     print(f"Median of {args.runs} runs")
     print(f"{'':24}" + "".join(f"{name:>12}" for name in figures))
-    baseline = medians[programs[0][0]]
     for label, values in medians.items():
         print(f"{label:24}" + "".join(f"{v:12.1f}" for v in values))
-        if values is not baseline:
-            print(f"{'  / ' + programs[0][0]:24}" +
-                  "".join(f"{v / b:11.2f}x" for v, b in zip(values, baseline)))
+    subject = programs[-1][0]
+    for label, values in list(medians.items())[:-1]:
+        print(f"{'  / ' + label:24}" +
+              "".join(f"{v / b:11.2f}x" for v, b in zip(medians[subject], values)))
     if x_errors:
         print(f"({x_errors} X errors from windows that went away while read)")
 
