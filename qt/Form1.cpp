@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "app_icon.h"
+#include "bidi_paragraphs.h"
 #include "design/window_builder.h"
 #include "window/form1_design.h"
 #include "window/texts.h"
@@ -26,6 +27,7 @@ Form1::Form1(platform::Services& services, ProgramLifetime& lifetime, double dpi
     Control<QLabel>(*this, "Label3").setBuddy(&Control<QLineEdit>(*this, "Text3"));
     Control<QLabel>(*this, "Label5").setBuddy(&Control<QLineEdit>(*this, "Text4"));
     DescribeControls(window::Form1AccessibleTexts(), *this);
+    note_ = std::make_unique<ResultNote>(*this, ControlWidget(*this, "Text4"), ControlWidget(*this, "Text6"), dpi);
 
     connect(&Control<QPushButton>(*this, "Command1"), &QPushButton::clicked, this, [this] { logic_.Command1_Click(); });
     connect(&Control<QPushButton>(*this, "Command2"), &QPushButton::clicked, this, [this] { logic_.Command2_Click(); });
@@ -46,8 +48,13 @@ std::string Form1::Text(std::string_view control) { return ControlText(*this, co
 
 void Form1::SetText(std::string_view control, std::string_view utf8) { SetControlText(*this, control, utf8); }
 
+// Screen readers get the plain lines; the tool tip lays each line out in
+// its own direction.
 void Form1::SetDescription(std::string_view control, std::string_view utf8) {
-    ControlWidget(*this, control).setAccessibleDescription(ToQString(utf8));
+    QWidget& widget = ControlWidget(*this, control);
+    const QString text = ToQString(utf8);
+    widget.setAccessibleDescription(text);
+    widget.setToolTip(ParagraphsAsHtml(text, false));
 }
 
 void Form1::FocusAndSelectAll(std::string_view control) {
@@ -56,6 +63,6 @@ void Form1::FocusAndSelectAll(std::string_view control) {
     box.selectAll();
 }
 
-void Form1::SetResultNote(std::string_view) {}
+void Form1::SetResultNote(std::string_view utf8) { note_->Show(ToQString(utf8)); }
 
 }  // namespace velmora::ui

@@ -5,6 +5,7 @@
 #include "frmAbout.h"
 #include "platform/services.h"
 #include "program_lifetime.h"
+#include "result_note.h"
 #include "window/converter_window.h"
 #include "window/window_view.h"
 
@@ -25,6 +26,9 @@ public:
     // The About box, once Command4 has created it.
     frmAbout* aboutBox() const { return about_.get(); }
 
+    // The note on the last result beside the result boxes.
+    ResultNote& resultNote() { return *note_; }
+
 private:
     std::string Text(std::string_view control) override;
     void SetText(std::string_view control, std::string_view utf8) override;
@@ -39,6 +43,8 @@ private:
     const double dpi_;
     window::Form1 logic_;
     std::unique_ptr<frmAbout> about_;
+    // Made once the result boxes exist; goes before the window's children.
+    std::unique_ptr<ResultNote> note_;
 };
 
 }  // namespace velmora::ui

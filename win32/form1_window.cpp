@@ -85,15 +85,23 @@ window::frmAbout& Form1Window::MakeAbout() {
 LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CLOSE:
-            if (note_) note_->Dismiss();
+            note_->Dismiss();
             ::ShowWindow(hwnd(), SW_HIDE);
             lifetime_.Unloaded(this);
             return 0;
+        // The note follows the result boxes, and waits while Form1 is
+        // minimised or disabled by a message box. (The window moves while it
+        // is built, before the note exists.)
         case WM_MOVE:
+            if (note_ && ::IsWindowVisible(note_->hwnd())) note_->Resume(NotePosition());
+            break;
         case WM_SIZE:
-            // The note belongs next to the boxes where they were. (The window
-            // moves while it is built, before the note exists.)
-            if (note_) note_->Dismiss();
+            if (note_ && wParam == SIZE_MINIMIZED) note_->Suspend();
+            else if (note_ && ::IsWindowEnabled(hwnd())) note_->Resume(NotePosition());
+            break;
+        case WM_ENABLE:
+            if (note_ && wParam == FALSE) note_->Suspend();
+            else if (note_ && !::IsIconic(hwnd())) note_->Resume(NotePosition());
             break;
         default:
             break;
@@ -133,6 +141,14 @@ void Form1Window::SetDescription(std::string_view control, std::string_view utf8
     tool.hinst = instance_;
     tool.lpszText = text.data();
     ::SendMessageW(toolTips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    // A description that reads the date out in Persian is read right to
+    // left; its English line, letters and numbers only at its ends, keeps
+    // its own order within it.
+    if (::SendMessageW(toolTips_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
+        tool.uFlags = HasArabicScript(text) ? tool.uFlags | TTF_RTLREADING : tool.uFlags & ~static_cast<UINT>(TTF_RTLREADING);
+        tool.lpszText = text.data();
+        ::SendMessageW(toolTips_, TTM_SETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
 void Form1Window::FocusAndSelectAll(std::string_view control) {
@@ -141,15 +157,18 @@ void Form1Window::FocusAndSelectAll(std::string_view control) {
     ::SendMessageW(box, EM_SETSEL, 0, -1);
 }
 
-void Form1Window::SetResultNote(std::string_view utf8) {
+// Just below the client area, level with the result boxes' left edge.
+POINT Form1Window::NotePosition() const {
     RECT boxes;
     ::GetWindowRect(controls_.Control("Text4"), &boxes);
     RECT client;
     ::GetClientRect(hwnd(), &client);
     POINT below{0, client.bottom};
     ::ClientToScreen(hwnd(), &below);
-    const UINT dpi = WindowDpi(hwnd());
-    note_->Show(utf8, POINT{boxes.left, below.y + ::MulDiv(kNoteGapAt96, static_cast<int>(dpi), 96)}, dpi);
+    const int gap = ::MulDiv(kNoteGapAt96, static_cast<int>(WindowDpi(hwnd())), USER_DEFAULT_SCREEN_DPI);
+    return POINT{boxes.left, below.y + gap};
 }
+
+void Form1Window::SetResultNote(std::string_view utf8) { note_->Show(utf8, NotePosition(), WindowDpi(hwnd())); }
 
 }  // namespace velmora::win32

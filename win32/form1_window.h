@@ -35,6 +35,7 @@ private:
     void SetResultNote(std::string_view utf8) override;
 
     window::frmAbout& MakeAbout();
+    POINT NotePosition() const;
     void AddResultToolTips();
 
     HINSTANCE instance_;

@@ -12,7 +12,7 @@ namespace {
 // Margin around the text and the widest line before wrapping, in pixels at
 // 96 DPI; the note's font is Tahoma 8.25 pt like the window's Persian captions.
 constexpr int kMarginAt96 = 4;
-constexpr int kMaxWidthAt96 = 360;
+constexpr int kMaxWidthAt96 = 420;
 constexpr double kFontPoints = 8.25;
 
 std::vector<std::wstring_view> Lines(std::wstring_view text) {
@@ -24,6 +24,13 @@ std::vector<std::wstring_view> Lines(std::wstring_view text) {
         start = end + 1;
     }
     return lines;
+}
+
+// The height of an empty line, which separates two notes.
+int EmptyLineHeight(HDC dc) {
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    return metrics.tmHeight;
 }
 
 // Persian lines read right to left and align right; English lines left.
@@ -47,7 +54,7 @@ void ResultNote::RegisterWindowClass(HINSTANCE instance) {
     ::RegisterClassExW(&windowClass);
 }
 
-ResultNote::ResultNote(HINSTANCE instance, HWND owner, Accessibility& accessibility) {
+ResultNote::ResultNote(HINSTANCE instance, HWND owner, Accessibility& accessibility) : accessibility_(accessibility) {
     hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kResultNoteClass, L"", WS_POPUP | WS_BORDER, 0, 0,
                               0, 0, owner, nullptr, instance, this);
     accessibility.SetName(hwnd_, "Result note");
@@ -64,10 +71,12 @@ ResultNote::~ResultNote() {
 void ResultNote::Show(std::string_view utf8, POINT topLeft, UINT dpi) {
     text_ = Utf8ToWide(utf8);
     ::SetWindowTextW(hwnd_, text_.c_str());
+    accessibility_.SetDescription(hwnd_, utf8);
     if (text_.empty()) {
         Dismiss();
         return;
     }
+    pending_ = true;
     if (font_ == nullptr || dpi != dpi_) {
         if (font_ != nullptr) ::DeleteObject(font_);
         dpi_ = dpi;
@@ -78,6 +87,13 @@ void ResultNote::Show(std::string_view utf8, POINT topLeft, UINT dpi) {
         lstrcpynW(logFont.lfFaceName, L"Tahoma", LF_FACESIZE);
         font_ = ::CreateFontIndirectW(&logFont);
     }
+    Resume(topLeft);
+    Accessibility::Announce(hwnd_);
+    ::NotifyWinEvent(EVENT_SYSTEM_ALERT, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void ResultNote::Resume(POINT topLeft) {
+    if (!pending_) return;
     const HDC dc = ::GetDC(hwnd_);
     const HGDIOBJ old = ::SelectObject(dc, font_);
     const SIZE size = Measure(dc);
@@ -85,11 +101,14 @@ void ResultNote::Show(std::string_view utf8, POINT topLeft, UINT dpi) {
     ::ReleaseDC(hwnd_, dc);
     ::SetWindowPos(hwnd_, HWND_TOP, topLeft.x, topLeft.y, size.cx, size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     ::InvalidateRect(hwnd_, nullptr, TRUE);
-    Accessibility::Announce(hwnd_);
-    ::NotifyWinEvent(EVENT_SYSTEM_ALERT, hwnd_, OBJID_CLIENT, CHILDID_SELF);
 }
 
-void ResultNote::Dismiss() { ::ShowWindow(hwnd_, SW_HIDE); }
+void ResultNote::Suspend() { ::ShowWindow(hwnd_, SW_HIDE); }
+
+void ResultNote::Dismiss() {
+    pending_ = false;
+    ::ShowWindow(hwnd_, SW_HIDE);
+}
 
 // The note's outer size: its widest line up to the limit, lines stacked.
 SIZE ResultNote::Measure(HDC dc) const {
@@ -103,6 +122,10 @@ SIZE ResultNote::Measure(HDC dc) const {
     }
     int height = 0;
     for (const std::wstring_view line : Lines(text_)) {
+        if (line.empty()) {
+            height += EmptyLineHeight(dc);
+            continue;
+        }
         RECT box{0, 0, width, 0};
         ::DrawTextW(dc, line.data(), static_cast<int>(line.size()), &box, LineFormat(line) | DT_CALCRECT);
         height += box.bottom - box.top;
@@ -122,6 +145,10 @@ void ResultNote::Paint() {
     const int margin = Scaled(kMarginAt96, dpi_);
     int top = client.top + margin;
     for (const std::wstring_view line : Lines(text_)) {
+        if (line.empty()) {
+            top += EmptyLineHeight(dc);
+            continue;
+        }
         RECT box{client.left + margin, top, client.right - margin, client.bottom};
         top += ::DrawTextW(dc, line.data(), static_cast<int>(line.size()), &box, LineFormat(line));
     }

@@ -25,12 +25,24 @@ public:
     void Show(std::string_view utf8, POINT topLeft, UINT dpi);
     void Dismiss();
 
+    // Hides the note for a while (Form1 disabled by a message box, minimised
+    // or hidden) without dismissing it, and shows it again at a point.
+    void Suspend();
+    void Resume(POINT topLeft);
+
+    HWND hwnd() const { return hwnd_; }
+
+    // True while a note is to be shown: given and not dismissed.
+    bool Pending() const { return pending_; }
+
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
     SIZE Measure(HDC dc) const;
 
+    Accessibility& accessibility_;
     HWND hwnd_ = nullptr;
+    bool pending_ = false;
     HFONT font_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::wstring text_;

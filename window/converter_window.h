@@ -5,6 +5,7 @@
 
 #include "platform/services.h"
 #include "window/about_box.h"
+#include "window/converted_date.h"
 #include "window/window_view.h"
 
 #include <cstdint>
@@ -16,7 +17,7 @@ namespace velmora::window {
 struct CalendarTarget {
     void (*convert)(std::int16_t& year, std::int16_t& month, std::int16_t& day);
     const char* labelCaption;  // Label5's caption after a successful conversion
-    const char* calendarName;  // English, for the result boxes' descriptions
+    TargetCalendar calendar;
 };
 
 extern const CalendarTarget kIslamic;
@@ -41,6 +42,7 @@ public:
 
 private:
     void ConvertTo(const CalendarTarget& target);
+    void DescribeResult(const ConvertedDate& date);
     std::int16_t ReadInput(const char* box, const char* heading);
 
     WindowView& view_;

@@ -33,8 +33,11 @@ std::string PersianInputSentence(std::string_view heading) {
 std::span<const AccessibleText> Form1AccessibleTexts() { return kForm1AccessibleTexts; }
 std::span<const AccessibleText> AboutAccessibleTexts() { return kAboutAccessibleTexts; }
 
-std::string ResultDescription(std::string_view field, std::string_view calendarName) {
-    return std::string(field) + " of the date in the " + std::string(calendarName) + " calendar";
+std::string ResultDescription(std::string_view field, std::string_view calendarName,
+                              const std::optional<DateInWords>& words) {
+    const std::string plain = std::string(field) + " of the date in the " + std::string(calendarName) + " calendar";
+    if (!words) return plain;
+    return words->persian + '\n' + plain + ": " + words->english;
 }
 
 }  // namespace velmora::window

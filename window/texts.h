@@ -3,6 +3,7 @@
 // sentences and what screen readers say of each control.
 #pragma once
 
+#include "window/date_words.h"
 #include "window/window_design.h"
 
 #include <span>
@@ -25,7 +26,10 @@ std::span<const AccessibleText> Form1AccessibleTexts();
 std::span<const AccessibleText> AboutAccessibleTexts();
 
 // The result boxes' descriptions after a conversion to calendarName
-// (English): "Year of the date in the Gregorian calendar".
-std::string ResultDescription(std::string_view field, std::string_view calendarName);
+// (English): "Year of the date in the Gregorian calendar". With the date in
+// words, they read it out, Persian line first:
+// "دوشنبه ۹ ژوئن ۲۰۰۳ میلادی\nYear of the date in the Gregorian calendar: Monday 9 June 2003".
+std::string ResultDescription(std::string_view field, std::string_view calendarName,
+                              const std::optional<DateInWords>& words);
 
 }  // namespace velmora::window

@@ -12,6 +12,8 @@
 #include <set>
 
 using velmora::test::Form1Fixture;
+using velmora::test::GlyphCentre;
+using velmora::test::ParagraphWith;
 using velmora::ui::Control;
 
 namespace {
@@ -30,6 +32,25 @@ QString AccessibleName(QWidget& widget) {
 
 QString AccessibleDescription(QWidget& widget) {
     return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Description);
+}
+
+// The accessible child of window with the given name, as a screen reader
+// finds it.
+QAccessibleInterface* AccessibleChild(QWidget& window, const QString& name) {
+    QAccessibleInterface* parent = QAccessible::queryAccessibleInterface(&window);
+    for (int i = 0; i < parent->childCount(); ++i)
+        if (parent->child(i)->text(QAccessible::Name) == name) return parent->child(i);
+    return nullptr;
+}
+
+// The visual position of the first character of part in paragraph.
+qreal X(const QTextBlock& paragraph, const QString& part, qsizetype offset = 0) {
+    return GlyphCentre(paragraph, paragraph.text().indexOf(part) + offset);
+}
+
+void Press(QPushButton& button) {
+    button.setFocus();
+    QTest::keyClick(&button, Qt::Key_Space);
 }
 
 }  // namespace
@@ -56,6 +77,9 @@ private slots:
     void resultBoxesAreReadOnlyButCopyable();
     void accessibleNamesPresentAndDistinct();
     void label5IsReadAsItsCalendarName();
+
+    void resultNoteBesideTheResults();
+    void resultToolTipReadsTheDateInWords();
 };
 
 // Expected pixel rectangles at 96 DPI, worked out by hand from the design's
@@ -324,6 +348,69 @@ void Form1Test::label5IsReadAsItsCalendarName() {
     QTest::mouseClick(&fixture.button("Command2"), Qt::LeftButton);
     QCOMPARE(AccessibleName(Control<QLabel>(fixture.form, "Label5")), kGregorianName);
     QVERIFY(AccessibleDescription(fixture.box("Text4")).contains("Gregorian"));
+}
+
+// 1404/5/10 is officially a day later (2025/8/1) than the arithmetic
+// calendar has it; 1405/9/17 needs no note.
+void Form1Test::resultNoteBesideTheResults() {
+    Form1Fixture fixture;
+    QVERIFY(fixture.ShowAndActivate());
+    const QSize designed = fixture.form.size();
+    QAccessibleInterface* note = AccessibleChild(fixture.form, "Result note");
+    QVERIFY(note != nullptr);
+    QCOMPARE(note->role(), QAccessible::Notification);
+    QVERIFY(note->text(QAccessible::Description).isEmpty());
+
+    QPushButton& gregorian = fixture.button("Command2");
+    fixture.Type("1404", "5", "10");
+    Press(gregorian);
+    QVERIFY(note->text(QAccessible::Description).contains("1404/5/10 is another day: 2025/8/1 Gregorian"));
+    velmora::ui::ResultNotePopup& popup = fixture.form.resultNote().popup();
+    QVERIFY(popup.isVisible());
+    QCOMPARE(QApplication::focusWidget(), &gregorian);
+    QCOMPARE(QApplication::activeWindow(), &fixture.form);
+    QCOMPARE(fixture.form.size(), designed);
+    const QRect text4 = QRect(fixture.box("Text4").mapToGlobal(QPoint(0, 0)), fixture.box("Text4").size());
+    QCOMPARE(popup.x(), text4.left());
+    QVERIFY(popup.y() > text4.bottom());
+
+    // The note's Persian line reads right to left, its dates left to right.
+    const QTextBlock persian = ParagraphWith(popup.document(), QString::fromUtf8("۲۰۲۵/۸/۱"));
+    QCOMPARE(persian.textDirection(), Qt::RightToLeft);
+    QVERIFY(X(persian, QString::fromUtf8("در تقویم")) > X(persian, QString::fromUtf8("حسابی")));
+    QVERIFY(X(persian, QString::fromUtf8("۲۰۲۵/۸/۱")) < X(persian, QString::fromUtf8("۲۰۲۵/۸/۱"), 7));
+    QVERIFY(X(persian, QString::fromUtf8("۱۴۰۴/۵/۱۰")) > X(persian, QString::fromUtf8("۲۰۲۵/۸/۱")));
+    QCOMPARE(ParagraphWith(popup.document(), "2025/8/1").textDirection(), Qt::LeftToRight);
+
+    // Esc and a click dismiss the popup; screen readers keep the text.
+    QTest::keyClick(&gregorian, Qt::Key_Escape);
+    QVERIFY(!popup.isVisible());
+    QVERIFY(!note->text(QAccessible::Description).isEmpty());
+    Press(gregorian);
+    QVERIFY(popup.isVisible());
+    QTest::mouseClick(&popup, Qt::LeftButton);
+    QVERIFY(!popup.isVisible());
+    QCOMPARE(QApplication::focusWidget(), &gregorian);
+
+    fixture.Type("1405", "9", "17");
+    Press(gregorian);
+    QVERIFY(!popup.isVisible());
+    QVERIFY(note->text(QAccessible::Description).isEmpty());
+}
+
+void Form1Test::resultToolTipReadsTheDateInWords() {
+    Form1Fixture fixture;
+    fixture.Type("1382", "3", "19");
+    QTest::mouseClick(&fixture.button("Command2"), Qt::LeftButton);
+    QLineEdit& year = fixture.box("Text4");
+    QTextDocument tip;
+    velmora::test::LayOut(tip, year.toolTip(), year.layoutDirection());
+    const QTextBlock persian = ParagraphWith(tip, QString::fromUtf8("۲۰۰۳"));
+    QCOMPARE(persian.textDirection(), Qt::RightToLeft);
+    QVERIFY(X(persian, QString::fromUtf8("دوشنبه")) > X(persian, QString::fromUtf8("ژوئن")));
+    QVERIFY(X(persian, QString::fromUtf8("ژوئن")) > X(persian, QString::fromUtf8("۲۰۰۳")));
+    QCOMPARE(ParagraphWith(tip, "Monday").textDirection(), Qt::LeftToRight);
+    QVERIFY(AccessibleDescription(year).contains("Monday 9 June 2003"));
 }
 
 QTEST_MAIN(Form1Test)

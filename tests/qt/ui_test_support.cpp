@@ -2,7 +2,10 @@
 
 #include "design/window_builder.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QGlyphRun>
 #include <QTest>
+#include <QTextLayout>
 
 namespace velmora::test {
 
@@ -14,6 +17,27 @@ void RecordingMessageBox::Show(std::string_view text) {
 QRect ScaledFrom96(const QRect& at96, double dpi) {
     const int scale = dpi == 192.0 ? 2 : 1;
     return QRect(at96.x() * scale, at96.y() * scale, at96.width() * scale, at96.height() * scale);
+}
+
+void LayOut(QTextDocument& document, const QString& html, Qt::LayoutDirection widgetDirection) {
+    constexpr qreal kWideEnough = 10000;
+    QTextOption option = document.defaultTextOption();
+    option.setTextDirection(widgetDirection);
+    document.setDefaultTextOption(option);
+    document.setHtml(html);
+    document.setTextWidth(kWideEnough);
+    document.documentLayout()->documentSize();  // lays out every block now
+}
+
+QTextBlock ParagraphWith(const QTextDocument& document, const QString& needle) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        if (block.text().contains(needle)) return block;
+    return {};
+}
+
+qreal GlyphCentre(const QTextBlock& paragraph, qsizetype index) {
+    const QList<QGlyphRun> runs = paragraph.layout()->glyphRuns(static_cast<int>(index), 1);
+    return runs.isEmpty() ? -1.0 : runs.front().boundingRect().center().x();
 }
 
 Form1Fixture::Form1Fixture(double dpi) : form(fakes.services, lifetime, dpi) {}

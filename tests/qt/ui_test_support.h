@@ -8,6 +8,8 @@
 #include "program_lifetime.h"
 
 #include <QLineEdit>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QRect>
 
@@ -65,6 +67,18 @@ struct FakeServices {
 // A rectangle worked out at 96 DPI as it stands at dpi, which must be 96 or
 // 192: every design value of the windows is a whole number of pixels at 96.
 QRect ScaledFrom96(const QRect& at96, double dpi);
+
+// Rich text laid out as a label or tool tip in the given direction lays it
+// out, wide enough that every paragraph stays on one line. A paragraph
+// without a direction of its own takes the widget's.
+void LayOut(QTextDocument& document, const QString& html, Qt::LayoutDirection widgetDirection);
+
+// The paragraph of document that contains needle, or an invalid block.
+QTextBlock ParagraphWith(const QTextDocument& document, const QString& needle);
+
+// The horizontal centre of the glyph that shows character index of a
+// laid-out paragraph: two of them tell the characters' visual order.
+qreal GlyphCentre(const QTextBlock& paragraph, qsizetype index);
 
 // A converter window on fakes, with a count of the program's ends.
 struct Form1Fixture {

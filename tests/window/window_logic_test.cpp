@@ -7,6 +7,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@ namespace velmora::window {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
@@ -110,7 +112,7 @@ TEST(Form1Logic, EachButtonConvertsTheTypedDateAndWritesInOrder) {
     EXPECT_THAT(f.view.log, ElementsAre("read Text1", "read Text2", "read Text3", "write Text4", "write Text5",
                                         "write Text6", "write Label5"));
     EXPECT_THAT(f.Results(), ElementsAre("2003", "6", "9", "ميلادي"));
-    EXPECT_EQ(f.view.descriptions["Text5"], "Month of the date in the Gregorian calendar");
+    EXPECT_THAT(f.view.descriptions["Text5"], EndsWith("\nMonth of the date in the Gregorian calendar: Monday 9 June 2003"));
     f.form.Command1_Click();
     EXPECT_THAT(f.Results(), ElementsAre("1424", "4", "8", "قمري"));
     f.form.Command3_Click();
@@ -162,6 +164,140 @@ TEST(Form1Logic, InputErrorSaysInPersianWhichNumbersFit) {
     EXPECT_THAT(f.messageBox.shown[0], HasSubstr("YEAR"));
     EXPECT_THAT(f.messageBox.shown[0], HasSubstr("\u202A-32768\u202C"));
 }
+
+// The notes each date gets with each button: the English line's key words,
+// none when the list is empty. Official readings by hand from the published
+// Nowruz days (1 Farvardin 1404 is 21 March 2025, day 2460756, where the
+// arithmetic calendar has 20 March) and ICU's Hebrew calendar; new moons
+// from the series' published instants (lunation 1381 at 03:01:55 UT, 1440
+// at 02:59:16 UT) and, for the months around them, from astronomical tables.
+struct NoteCase {
+    const char* year;
+    const char* month;
+    const char* day;
+    void (Form1::*button)();
+    std::vector<std::string> notes;
+};
+
+constexpr auto kIslamicButton = &Form1::Command1_Click;
+constexpr auto kGregorianButton = &Form1::Command2_Click;
+constexpr auto kHebrewButton = &Form1::Command3_Click;
+
+void PrintTo(const NoteCase& c, std::ostream* out) { *out << c.year << '/' << c.month << '/' << c.day; }
+
+class ResultNotes : public ::testing::TestWithParam<NoteCase> {};
+
+TEST_P(ResultNotes, SayWhatTheResultMeans) {
+    const NoteCase& c = GetParam();
+    Fixture f;
+    f.view.note = "left over";
+    f.Type(c.year, c.month, c.day);
+    (f.form.*c.button)();
+    ASSERT_TRUE(f.messageBox.shown.empty());
+    if (c.notes.empty()) {
+        EXPECT_EQ(f.view.note, "");
+        return;
+    }
+    for (const std::string& note : c.notes) EXPECT_THAT(f.view.note, HasSubstr(note));
+    // Each note is a Persian and an English line, notes an empty line apart.
+    const auto lines = std::count(f.view.note.begin(), f.view.note.end(), '\n');
+    EXPECT_EQ(lines, static_cast<long>(3 * c.notes.size() - 2)) << f.view.note;
+}
+
+const char* const kOfficial14040510 = "In the official Iranian calendar, 1404/5/10 is another day: ";
+const char* const kNotOfficial = "1404/12/30 does not exist in the official Iranian calendar";
+const char* const kJulian = "This is a date of the Julian calendar";
+const char* const kBeforeHebrewEra = "This day lies before the Hebrew era and has no Hebrew date.";
+const char* const kUncertainIslamic = "This date may differ by a day";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ResultNotes,
+    ::testing::Values(
+        NoteCase{"1404", "5", "10", kGregorianButton, {std::string(kOfficial14040510) + "2025/8/1 Gregorian"}},
+        NoteCase{"1404", "5", "10", kIslamicButton, {std::string(kOfficial14040510) + "1447/2/7 Islamic"}},
+        NoteCase{"1404", "5", "10", kHebrewButton, {std::string(kOfficial14040510) + "5785/11/7 Hebrew"}},
+        NoteCase{"1404", "12", "30", kGregorianButton, {kNotOfficial}},
+        NoteCase{"1404", "12", "30", kIslamicButton, {kNotOfficial}},
+        NoteCase{"1404", "12", "30", kHebrewButton, {kNotOfficial}},
+        // Official 1210 is a leap year and its 30 Esfand the day before the
+        // published Nowruz of 21 March 1832; the arithmetic carries it to 19 March.
+        NoteCase{"1210", "12", "30", kGregorianButton,
+                 {"In the official Iranian calendar, 1210/12/30 is another day: 1832/3/20 Gregorian"}},
+        // Official 1403 is a leap year: its 30 Esfand is the arithmetic 1404/1/1.
+        NoteCase{"1403", "12", "30", kGregorianButton, {}}, NoteCase{"1403", "12", "30", kIslamicButton, {}},
+        NoteCase{"1403", "12", "30", kHebrewButton, {}}, NoteCase{"1405", "9", "17", kGregorianButton, {}},
+        NoteCase{"1405", "9", "17", kIslamicButton, {}}, NoteCase{"1405", "9", "17", kHebrewButton, {}},
+        // Carried through the arithmetic: no date in either calendar.
+        NoteCase{"1382", "0", "0", kGregorianButton, {}},
+        NoteCase{"900", "1", "1", kGregorianButton, {kJulian}},
+        NoteCase{"961", "7", "22", kGregorianButton, {kJulian}},  // 4 October 1582
+        NoteCase{"961", "7", "23", kGregorianButton, {}},         // 15 October 1582
+        NoteCase{"-5000", "1", "1", kHebrewButton, {kBeforeHebrewEra}},
+        // 1432/10/1 starts at lunation 1381; 1432/9/30 is the day before.
+        NoteCase{"1390", "6", "9", kIslamicButton, {kUncertainIslamic}},
+        NoteCase{"1390", "6", "20", kIslamicButton, {kUncertainIslamic}},
+        NoteCase{"1390", "6", "8", kIslamicButton, {kUncertainIslamic}},
+        NoteCase{"1390", "6", "7", kIslamicButton, {}},
+        NoteCase{"1390", "6", "9", kGregorianButton, {}}, NoteCase{"1390", "6", "9", kHebrewButton, {}},
+        // 1437/9/1 starts at lunation 1440; 1437/8/29 is the day before.
+        NoteCase{"1395", "3", "17", kIslamicButton, {kUncertainIslamic}},
+        NoteCase{"1395", "3", "16", kIslamicButton, {kUncertainIslamic}}));
+
+TEST(ResultNotesText, PersianLineKeepsDatesLeftToRight) {
+    Fixture f;
+    f.Type("1404", "5", "10");
+    f.form.Command2_Click();
+    EXPECT_THAT(f.view.note, StartsWith("در تقویم رسمی ایران، \u202A۱۴۰۴/۵/۱۰\u202C روز دیگری است: "
+                                        "\u202A۲۰۲۵/۸/۱\u202C میلادی."));
+    f.Type("x", "5", "10");
+    f.form.Command2_Click();
+    EXPECT_THAT(f.view.note, StartsWith("در تقویم رسمی ایران"));  // a failed conversion keeps it
+}
+
+// The result boxes' descriptions read the date out. Weekdays and Gregorian
+// dates worked out by hand, Julian -78/3/25 from day 1692652, Hebrew months
+// from ICU.
+struct WordsCase {
+    const char* year;
+    const char* month;
+    const char* day;
+    void (Form1::*button)();
+    const char* description;  // of Text4
+};
+
+void PrintTo(const WordsCase& c, std::ostream* out) { *out << c.year << '/' << c.month << '/' << c.day; }
+
+class ResultWords : public ::testing::TestWithParam<WordsCase> {};
+
+TEST_P(ResultWords, DescribeTheResultBoxes) {
+    const WordsCase& c = GetParam();
+    Fixture f;
+    f.Type(c.year, c.month, c.day);
+    (f.form.*c.button)();
+    EXPECT_EQ(f.view.descriptions["Text4"], c.description);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ResultWords,
+    ::testing::Values(
+        WordsCase{"1382", "3", "19", kGregorianButton,
+                  "دوشنبه ۹ ژوئن ۲۰۰۳ میلادی\nYear of the date in the Gregorian calendar: Monday 9 June 2003"},
+        WordsCase{"1382", "3", "19", kIslamicButton,
+                  "دوشنبه ۸ ربیع\u200Cالثانی ۱۴۲۴ قمری\nYear of the date in the Islamic calendar: Monday 8 Rabi' "
+                  "al-Thani 1424"},
+        WordsCase{"1382", "3", "19", kHebrewButton,
+                  "دوشنبه ۹ سیوان ۵۷۶۳ عبری\nYear of the date in the Hebrew calendar: Monday 9 Sivan 5763"},
+        // Purim in a leap year (24 March 2024) and in a common year (14 March 2025).
+        WordsCase{"1403", "1", "5", kHebrewButton,
+                  "یکشنبه ۱۴ آدار دوم ۵۷۸۴ عبری\nYear of the date in the Hebrew calendar: Sunday 14 Adar II 5784"},
+        WordsCase{"1403", "12", "24", kHebrewButton,
+                  "جمعه ۱۴ آدار ۵۷۸۵ عبری\nYear of the date in the Hebrew calendar: Friday 14 Adar 5785"},
+        WordsCase{"-700", "1", "1", kGregorianButton,
+                  "پنجشنبه ۲۵ مارس \u202A-۷۸\u202C ژولینی\nYear of the date in the Julian calendar: Thursday 25 "
+                  "March -78"},
+        WordsCase{"-5000", "1", "1", kHebrewButton, "Year of the date in the Hebrew calendar"},
+        // Fields -5377/-6/-25, out of their ranges.
+        WordsCase{"-6000", "1", "1", kGregorianButton, "Year of the date in the Julian calendar"}));
 
 TEST(AboutLogic, OneInstanceShownAgainAfterUnload) {
     Fixture f;

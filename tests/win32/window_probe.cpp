@@ -1,0 +1,156 @@
+// Answers the window tests' questions about the running Velmora windows, from
+// another process under the same Wine prefix, and prints the answer as UTF-8:
+//
+//   window_probe text <id>   text of control <id> of the visible Form1 or
+//                            About box (exit 2 when there is no such control)
+//   window_probe sel <id>    "<start> <end>" of that edit control's selection
+//   window_probe focus       "<id> <class>": the control with the keyboard
+//                            focus in Velmora's window thread and the class
+//                            of its top-level window
+//   window_probe msgbox      text of the open message box titled "Velmora"
+//   window_probe windows     "<class>\t<title>" of each visible Velmora
+//                            top-level window (message boxes as #32770)
+//   window_probe note        text of the visible result note
+//
+// Prints nothing where there is nothing to report. Queries go out with
+// SendMessageTimeout, which a window inside a modal loop (a message box)
+// still answers, and which gives up on a hung one.
+#include "control_ids.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+using velmora::win32::kAboutClass;
+using velmora::win32::kForm1Class;
+using velmora::win32::kResultNoteClass;
+
+// The class of the standard dialog that a message box is.
+constexpr wchar_t kDialogClass[] = L"#32770";
+constexpr wchar_t kMessageBoxTitle[] = L"Velmora";
+// The child ID of a message box's text static (user32's dialog template).
+constexpr int kMessageBoxTextId = 0xFFFF;
+// A message-box text or a control's text is far below this in the tests.
+constexpr int kMaxText = 4096;
+
+constexpr int kExitUsage = 64;
+constexpr int kExitNotFound = 2;
+
+void Print(const std::wstring& text) {
+    const int wide = static_cast<int>(text.size());
+    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(bytes), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, utf8.data(), bytes, nullptr, nullptr);
+    utf8 += '\n';
+    DWORD written = 0;
+    ::WriteFile(::GetStdHandle(STD_OUTPUT_HANDLE), utf8.data(), static_cast<DWORD>(utf8.size()), &written,
+                nullptr);
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = {};
+    ::GetClassNameW(window, name, 256);
+    return name;
+}
+
+// WM_GETTEXT, which Wine marshals across processes; a timeout keeps a hung
+// target from hanging the probe.
+std::wstring TextOf(HWND window) {
+    std::vector<wchar_t> buffer(kMaxText, L'\0');
+    DWORD_PTR copied = 0;
+    if (::SendMessageTimeoutW(window, WM_GETTEXT, kMaxText, reinterpret_cast<LPARAM>(buffer.data()),
+                              SMTO_ABORTIFHUNG, 5000, &copied) == 0)
+        return {};
+    return std::wstring(buffer.data(), static_cast<std::size_t>(copied));
+}
+
+bool IsMessageBox(HWND window) { return ClassOf(window) == kDialogClass && TextOf(window) == kMessageBoxTitle; }
+
+BOOL CALLBACK CollectVelmoraWindow(HWND window, LPARAM list) {
+    if (!::IsWindowVisible(window)) return TRUE;
+    const std::wstring name = ClassOf(window);
+    if (name == kForm1Class || name == kAboutClass || name == kResultNoteClass || IsMessageBox(window))
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+// The visible top-level windows of Velmora's classes, and its message boxes.
+std::vector<HWND> VelmoraWindows() {
+    std::vector<HWND> found;
+    ::EnumWindows(&CollectVelmoraWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HWND VisibleWindowOf(const wchar_t* className) {
+    for (HWND window : VelmoraWindows())
+        if (ClassOf(window) == className) return window;
+    return nullptr;
+}
+
+HWND ControlOf(int id) {
+    for (const wchar_t* owner : {kForm1Class, kAboutClass})
+        if (HWND window = VisibleWindowOf(owner))
+            if (HWND control = ::GetDlgItem(window, id)) return control;
+    return nullptr;
+}
+
+int ParseId(const char* text) {
+    char* end = nullptr;
+    const long id = std::strtol(text, &end, 0);
+    return *end == '\0' ? static_cast<int>(id) : -1;
+}
+
+int Focus() {
+    // Focus is kept per thread; Form1's thread owns all of Velmora's windows,
+    // whether or not Wine thinks it is in the foreground.
+    HWND form = ::FindWindowW(kForm1Class, nullptr);
+    if (form == nullptr) form = ::FindWindowW(kAboutClass, nullptr);
+    if (form == nullptr) return kExitNotFound;
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(form, nullptr), &info) || info.hwndFocus == nullptr)
+        return kExitNotFound;
+    Print(std::to_wstring(::GetDlgCtrlID(info.hwndFocus)) + L" " +
+          ClassOf(::GetAncestor(info.hwndFocus, GA_ROOT)));
+    return 0;
+}
+
+int Run(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "focus") return Focus();
+    if (command == "windows") {
+        for (HWND window : VelmoraWindows()) Print(ClassOf(window) + L"\t" + TextOf(window));
+        return 0;
+    }
+    if (command == "msgbox") {
+        if (HWND box = VisibleWindowOf(kDialogClass)) Print(TextOf(::GetDlgItem(box, kMessageBoxTextId)));
+        return 0;
+    }
+    if (command == "note") {
+        if (HWND note = VisibleWindowOf(kResultNoteClass)) Print(TextOf(note));
+        return 0;
+    }
+    if (argc != 3) return kExitUsage;
+    HWND control = ControlOf(ParseId(argv[2]));
+    if (control == nullptr) return kExitNotFound;
+    if (command == "text") {
+        Print(TextOf(control));
+        return 0;
+    }
+    if (command == "sel") {
+        // With null pointers EM_GETSEL packs start and end into its result,
+        // so nothing needs marshalling across processes.
+        const DWORD_PTR selection = static_cast<DWORD_PTR>(::SendMessageW(control, EM_GETSEL, 0, 0));
+        Print(std::to_wstring(LOWORD(selection)) + L" " + std::to_wstring(HIWORD(selection)));
+        return 0;
+    }
+    return kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) { return Run(argc, argv); }

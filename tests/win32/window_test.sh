@@ -1,0 +1,294 @@
+#!/usr/bin/env bash
+# Drives the Win32 program under Wine with real key presses on a virtual X
+# server and checks each outcome with the window probe, which reads the
+# program's windows across processes:
+#
+#   window_test.sh <velmora.exe> <window_probe.exe> <launch_marker.exe>
+#
+# Stops with a message at the first wrong outcome. Expected dates come from
+# the product's conversion tables.
+set -euo pipefail
+source "$(dirname "$0")/wine_session.sh"
+
+[ $# -eq 3 ] || { echo "usage: $0 <velmora.exe> <window_probe.exe> <launch_marker.exe>" >&2; exit 64; }
+PROGRAM=$(realpath "$1")
+PROBE=$(realpath "$2")
+MARKER=$(realpath "$3")
+
+# Window classes, titles and control IDs, as win32/control_ids.h fixes them.
+FORM1=VelmoraForm1
+ABOUT=VelmoraAbout
+FORM1_TITLE=Velmora
+ABOUT_TITLE="About MyApp"
+TEXT1=101 TEXT2=102 TEXT3=103 TEXT4=104 TEXT5=105 TEXT6=106
+COMMAND1=201 COMMAND2=202 COMMAND3=203 COMMAND4=204
+LABEL5=305
+CMD_OK=1
+# Form1's focus order, which Tab walks forwards and Shift+Tab backwards.
+FOCUS_ORDER=("$TEXT1" "$COMMAND1" "$TEXT2" "$TEXT3" "$TEXT4" "$TEXT5" "$TEXT6" "$COMMAND2" "$COMMAND3" "$COMMAND4")
+SYSINFO_UNAVAILABLE="System Information Is Unavailable At This Time"
+MSINFO_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
+
+# Persian date typed into Text1..Text3, the button and the key that presses
+# it, then Text4..Text6 and Label5 as the tables give them, and a word of the
+# result note's English line ("-": no note).
+CONVERSIONS=(
+  "1382 3 19     $COMMAND2 space  | 2003 6 9   ميلادي -"
+  "1382 3 19     $COMMAND1 Return | 1424 4 8   قمري -"
+  "1382 3 19     $COMMAND3 space  | 5763 10 9  هبريو -"
+  "۱۴۰۳ ۱ ۱      $COMMAND2 Return | 2024 3 20  ميلادي -"
+  "1403 7 12     $COMMAND3 space  | 5785 1 1   هبريو -"
+  "1 1 1         $COMMAND2 space  | 622 3 19   ميلادي Julian"
+  "1404 5 10     $COMMAND2 space  | 2025 7 31  ميلادي 2025/8/1"
+  "1390 6 9      $COMMAND1 space  | 1432 10 1  قمري 03:00"
+  "-4382 6 13    $COMMAND3 space  | 0 0 0      هبريو Hebrew"
+  "1405 9 17     $COMMAND2 space  | 2026 12 8  ميلادي -"
+)
+# Input that cannot be converted ("-" for an empty box), the button, then the
+# box the error is reported against, the heading and the kind of error the
+# message names.
+ERRORS=(
+  "- 3 19        $COMMAND2 | $TEXT1 YEAR  Type mismatch"
+  "abc 3 19      $COMMAND1 | $TEXT1 YEAR  Type mismatch"
+  "1382 40000 19 $COMMAND3 | $TEXT2 MONTH Overflow"
+)
+
+probe() { "$PROBE_LOADER" "$PROBE" "$@" 2>/dev/null; }
+text_of() { probe text "$1"; }
+text_is() { [ "$(text_of "$1")" = "$2" ]; }
+focus_is() { [ "$(probe focus)" = "$1 $2" ]; }
+msgbox_open() { [ -n "$(probe msgbox)" ]; }
+msgbox_closed() { [ -z "$(probe msgbox)" ]; }
+# Control $1 shows $2, or a message box has come up instead.
+shows_or_refuses() { text_is "$1" "$2" || msgbox_open; }
+window_count() { probe windows | grep -c "^$1	" || true; }
+window_open() { [ "$(window_count "$1")" -gt 0 ]; }
+window_closed() { [ "$(window_count "$1")" -eq 0 ]; }
+
+expect_text() {
+  local actual
+  actual=$(text_of "$1")
+  [ "$actual" = "$2" ] || fail "$3: control $1 shows '$actual', expected '$2'"
+}
+expect_focus() {
+  wait_for focus_is "$1" "$2" || fail "$3: the focus is on '$(probe focus)', expected control $1 of $2"
+}
+expect_running() { program_running || fail "$1: the program ended (status $(cat "$SESSION_DIR/app.status"))"; }
+
+# Moves the focus to control $1 of Form1 with Tab or Shift+Tab, whichever is
+# shorter from where the focus is, and checks that it arrived.
+tab_to() {
+  local focus here=-1 there=-1 i steps
+  # Wine hands the focus back a moment after a popup such as the result
+  # note has been shown.
+  wait_for probe focus >/dev/null || fail "no focus in Velmora's windows"
+  focus=$(probe focus) || fail "no focus in Velmora's windows"
+  for i in "${!FOCUS_ORDER[@]}"; do
+    [ "$focus" != "${FOCUS_ORDER[$i]} $FORM1" ] || here=$i
+    [ "$1" != "${FOCUS_ORDER[$i]}" ] || there=$i
+  done
+  [ "$here" -ge 0 ] || fail "the focus is on '$focus', outside Form1's focus order"
+  steps=$(((there - here + ${#FOCUS_ORDER[@]}) % ${#FOCUS_ORDER[@]}))
+  local presses=()
+  if [ "$steps" -le $((${#FOCUS_ORDER[@]} / 2)) ]; then
+    for ((i = 0; i < steps; i++)); do presses+=(Tab); done
+  else
+    for ((i = steps; i < ${#FOCUS_ORDER[@]}; i++)); do presses+=(shift+Tab); done
+  fi
+  [ ${#presses[@]} -eq 0 ] || keys "${presses[@]}"
+  expect_focus "$1" "$FORM1" "Tab towards control $1"
+}
+
+# Replaces the text of input box $1 by $2 ("-" empties it) with key presses.
+fill() {
+  local value=$2
+  [ "$value" != "-" ] || value=""
+  tab_to "$1"
+  keys End shift+Home BackSpace
+  typed "$value"
+  wait_for text_is "$1" "$value" || fail "box $1 shows '$(text_of "$1")' after typing '$value'"
+}
+
+fill_date() {
+  fill "$TEXT1" "$1"
+  fill "$TEXT2" "$2"
+  fill "$TEXT3" "$3"
+}
+
+# Presses button $1 of Form1 with key $2 (space or Return) on its focus.
+press() {
+  tab_to "$1"
+  keys "$2"
+}
+
+results() { echo "$(text_of $TEXT4)|$(text_of $TEXT5)|$(text_of $TEXT6)|$(text_of $LABEL5)"; }
+
+check_start() {
+  note "start"
+  start_program "$PROGRAM"
+  wait_for window_open "$FORM1" || fail "Form1 did not appear"
+  local title
+  title=$(probe windows | grep "^$FORM1	" | cut -f2)
+  [ "$title" = "$FORM1_TITLE" ] || fail "Form1 is titled '$title', expected '$FORM1_TITLE'"
+  x_focus "$FORM1_TITLE"
+  expect_focus "$TEXT1" "$FORM1" "start"
+  local box
+  for box in $TEXT4 $TEXT5 $TEXT6 $LABEL5; do expect_text "$box" "" "start"; done
+}
+
+check_focus_order() {
+  note "focus order"
+  tab_to "$TEXT1"
+  local i count=${#FOCUS_ORDER[@]}
+  for ((i = 1; i <= count; i++)); do
+    keys Tab
+    expect_focus "${FOCUS_ORDER[$((i % count))]}" "$FORM1" "Tab number $i from Text1"
+  done
+  for ((i = count - 1; i >= 0; i--)); do
+    keys shift+Tab
+    expect_focus "${FOCUS_ORDER[$i]}" "$FORM1" "Shift+Tab number $((count - i)) from Text1"
+  done
+}
+
+check_conversions() {
+  local row year month day button key want_year want_month want_day want_label want_note
+  for row in "${CONVERSIONS[@]}"; do
+    read -r year month day button key _ want_year want_month want_day want_label want_note <<<"$row"
+    note "convert $year/$month/$day with control $button"
+    fill_date "$year" "$month" "$day"
+    press "$button" "$key"
+    wait_for shows_or_refuses $TEXT4 "$want_year" || fail "$row: Text4 shows '$(text_of $TEXT4)', expected '$want_year'"
+    msgbox_closed || fail "$row: refused with the message '$(probe msgbox)'"
+    expect_text $TEXT5 "$want_month" "$row"
+    expect_text $TEXT6 "$want_day" "$row"
+    expect_text $LABEL5 "$want_label" "$row"
+    expect_text $TEXT1 "$year" "$row: the input is kept"
+    expect_text $TEXT2 "$month" "$row: the input is kept"
+    expect_text $TEXT3 "$day" "$row: the input is kept"
+    if [ "$want_note" = - ]; then
+      [ -z "$(probe note)" ] || fail "$row: a note where none applies: '$(probe note)'"
+    else
+      [[ $(probe note) == *"$want_note"* ]] || fail "$row: the note '$(probe note)' does not say '$want_note'"
+    fi
+  done
+}
+
+check_errors() {
+  local row year month day button box heading kind before message typed_length
+  for row in "${ERRORS[@]}"; do
+    read -r year month day button _ box heading kind <<<"$row"
+    note "error for $year/$month/$day with control $button"
+    fill_date "$year" "$month" "$day"
+    before=$(results)
+    press "$button" space
+    wait_for msgbox_open || fail "$row: no message box"
+    message=$(probe msgbox)
+    [[ $message == *"$heading"* && $message == *"$kind"* ]] ||
+      fail "$row: the message '$message' does not name $kind and $heading"
+    [ "$(results)" = "$before" ] || fail "$row: the results changed to '$(results)' from '$before'"
+    keys Return
+    wait_for msgbox_closed || fail "$row: the message box did not close on Enter"
+    expect_running "$row"
+    expect_focus "$box" "$FORM1" "$row: after OK"
+    typed_length=$(text_of "$box" | tr -d '\n' | wc -m)
+    [ "$(probe sel "$box")" = "0 $typed_length" ] ||
+      fail "$row: box $box selects '$(probe sel "$box")', expected all of its $typed_length characters"
+  done
+}
+
+open_about() {
+  press "$COMMAND4" space
+  wait_for window_open "$ABOUT" || fail "Command4 showed no About box"
+  local title
+  title=$(probe windows | grep "^$ABOUT	" | cut -f2)
+  [ "$title" = "$ABOUT_TITLE" ] || fail "the About box is titled '$title', expected '$ABOUT_TITLE'"
+}
+
+# The focus is on cmdOK of the one About box. The focus moving there shows
+# that the press has been handled, so a second box would be there by now.
+expect_one_about() {
+  expect_focus "$CMD_OK" "$ABOUT" "$1"
+  [ "$(window_count "$ABOUT")" -eq 1 ] || fail "$1: $(window_count "$ABOUT") About boxes"
+}
+
+check_about() {
+  note "About box"
+  open_about
+  expect_one_about "About box opened"
+  x_focus "$FORM1_TITLE"
+  open_about
+  expect_one_about "Command4 again"
+  keys Escape
+  wait_for window_closed "$ABOUT" || fail "Esc did not close the About box"
+  expect_running "Esc in the About box"
+  x_focus "$FORM1_TITLE"
+  open_about
+  expect_one_about "About box reopened"
+  keys Return
+  wait_for window_closed "$ABOUT" || fail "Enter on cmdOK did not close the About box"
+  expect_running "Enter in the About box"
+}
+
+check_sys_info() {
+  note "System Info"
+  x_focus "$FORM1_TITLE"
+  open_about
+  expect_one_about "About box for System Info"
+  keys alt+s
+  wait_for msgbox_open || fail "Alt+S showed no message box"
+  local message
+  message=$(probe msgbox)
+  [ "$message" = "$SYSINFO_UNAVAILABLE" ] || fail "System Info without a registry value says '$message'"
+  keys Return
+  wait_for msgbox_closed || fail "the System Info message box did not close on Enter"
+  window_open "$ABOUT" || fail "the About box closed with the System Info message box"
+
+  # A copy of the marker program in a folder with a space in its name, named
+  # where the program looks for the tool; the program reads the registry in
+  # its own word size's view, which reg.exe of the same word size writes.
+  local tool="$SESSION_DIR/system tools/msinfo32.exe"
+  mkdir -p "$(dirname "$tool")"
+  cp "$MARKER" "$tool"
+  "$PROGRAM_LOADER" reg add "$MSINFO_KEY" /v PATH /t REG_SZ /d "$(windows_path "$tool")" /f \
+    >"$SESSION_DIR/reg.log" 2>&1 || fail "reg add failed: $(cat "$SESSION_DIR/reg.log")"
+  x_focus "$ABOUT_TITLE"
+  keys alt+s
+  wait_for test -e "$tool.launched" || fail "System Info did not start the tool the registry names"
+  msgbox_closed || fail "System Info started the tool and showed '$(probe msgbox)'"
+  # The tool, a console program, may have taken the focus with its console.
+  x_focus "$ABOUT_TITLE"
+  keys Escape
+  wait_for window_closed "$ABOUT" || fail "Esc did not close the About box"
+}
+
+check_close_form_first() {
+  note "close Form1 while the About box is open"
+  x_focus "$FORM1_TITLE"
+  open_about
+  expect_one_about "About box before closing Form1"
+  x_focus "$FORM1_TITLE"
+  keys alt+F4
+  wait_for window_closed "$FORM1" || fail "Alt+F4 did not close Form1"
+  expect_running "Form1 closed with the About box open"
+  window_open "$ABOUT" || fail "the About box closed with Form1"
+  x_focus "$ABOUT_TITLE"
+  keys Escape
+  wait_for program_ended || fail "the program did not end with its last window"
+  [ "$(cat "$SESSION_DIR/app.status")" = 0 ] || fail "the program ended with status $(cat "$SESSION_DIR/app.status")"
+}
+
+start_seconds=$SECONDS
+session_start
+PROGRAM_LOADER=$(wine_loader_for "$PROGRAM")
+PROBE_LOADER=$(wine_loader_for "$PROBE")
+[ -x "$PROGRAM_LOADER" ] || fail "$PROGRAM_LOADER is missing (package wine32:i386 for 32-bit programs)"
+note "Wine prefix ready after $((SECONDS - start_seconds)) s"
+
+check_start
+check_focus_order
+check_conversions
+check_errors
+check_about
+check_sys_info
+check_close_form_first
+note "all window tests passed in $((SECONDS - start_seconds)) s"
