@@ -2,12 +2,12 @@
 # images by make_windows_icon.py (16 and 32 pixels, each in 16 and in 256
 # colours).
 #
-#   velmora_windows_icon(<output .ico> [RESOURCE_OF <target>])
+#   velmora_windows_icon(<output .ico> [RESOURCE_OF <target>...])
 #
 # adds the custom command that writes <output .ico>. With RESOURCE_OF, the
-# icon is also compiled into <target> as its icon resource: the first icon
-# group of the program, which Explorer, the taskbar and the installed
-# programs list show. The target sees its identifier as
+# icon is also compiled into each <target> as its icon resource: the first
+# icon group of the program, which Explorer, the taskbar and the installed
+# programs list show. The targets see its identifier as
 # VELMORA_ICON_RESOURCE_ID, for LoadIcon.
 include_guard(GLOBAL)
 
@@ -23,7 +23,7 @@ set(VELMORA_ICON_IMAGES
 set(VELMORA_ICON_RESOURCE_ID 1 CACHE INTERNAL "")
 
 function(velmora_windows_icon ico)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "" "RESOURCE_OF" "")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "RESOURCE_OF")
   cmake_path(ABSOLUTE_PATH ico BASE_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   cmake_path(GET ico FILENAME ico_name)
   add_custom_command(
@@ -46,9 +46,10 @@ function(velmora_windows_icon ico)
     OUTPUT ${object}
     COMMAND ${CMAKE_RC_COMPILER} --input-format=rc --output-format=coff -i ${script} -o ${object}
     DEPENDS ${script} ${ico}
-    COMMENT "Compiling the icon resource of ${arg_RESOURCE_OF}"
+    COMMENT "Compiling the icon resource ${ico_name}.res.o"
     VERBATIM)
-  target_sources(${arg_RESOURCE_OF} PRIVATE ${object})
-  target_compile_definitions(${arg_RESOURCE_OF} PRIVATE
-    VELMORA_ICON_RESOURCE_ID=${VELMORA_ICON_RESOURCE_ID})
+  foreach(target IN LISTS arg_RESOURCE_OF)
+    target_sources(${target} PRIVATE ${object})
+    target_compile_definitions(${target} PRIVATE VELMORA_ICON_RESOURCE_ID=${VELMORA_ICON_RESOURCE_ID})
+  endforeach()
 endfunction()

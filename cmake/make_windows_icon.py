@@ -23,7 +23,7 @@ import zlib
 
 PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
 
-# Colour types of the PNG specification (IHDR): how many samples a pixel has.
+# PNG's colour types (the IHDR chunk's field) and how many samples a pixel has.
 PNG_SAMPLES = {0: 1, 2: 3, 3: 1, 4: 2, 6: 4}
 PNG_GREY, PNG_RGB, PNG_PALETTE, PNG_GREY_ALPHA, PNG_RGBA = 0, 2, 3, 4, 6
 

@@ -2,7 +2,9 @@
 // Form1's size with one each of the standard controls Form1 is made of (a
 // label, a text box and a button) in the default GUI font, and Velmora's
 // icon. It does nothing else and runs until it is closed, like the program
-// it is measured against (scripts/bench-windows).
+// it is measured against (scripts/bench-windows). Built twice: as it is
+// (bare_window) and with a manifest asking for visual styles and DPI
+// awareness (styled_window).
 #ifndef UNICODE
 #define UNICODE
 #endif

@@ -63,6 +63,7 @@ BrandingText "${PRODUCT} ${VERSION}"
 !include LogicLib.nsh
 !include FileFunc.nsh
 !include x64.nsh
+!include Sections.nsh
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -138,17 +139,6 @@ FunctionEnd
   ${EndIf}
 !macroend
 
-Function .onInit
-  StrCpy $CommandLineFolder $INSTDIR
-  !insertmacro UseNativeRegistry
-  !insertmacro MULTIUSER_INIT
-FunctionEnd
-
-Function un.onInit
-  !insertmacro UseNativeRegistry
-  !insertmacro MULTIUSER_UNINIT
-FunctionEnd
-
 ; Deletes the installed program, asking to close it while it runs (a
 ; running program cannot be replaced or deleted). Gives up, failing the
 ; install or uninstall, when the user cancels or nobody can be asked (/S).
@@ -164,15 +154,23 @@ FunctionEnd
   ${Loop}
 !macroend
 
-Section "${PRODUCT}"
-  SectionIn RO
+Section "-Prepare"
   SetOutPath "$INSTDIR"
   !insertmacro RemoveProgram
-  ${If} ${RunningX64}
-    File "/oname=${PROGRAM}" "${EXE64}"
-  ${Else}
-    File "/oname=${PROGRAM}" "${EXE32}"
-  ${EndIf}
+SectionEnd
+
+; One program for each word size, in sections of their own so that the
+; space the installer asks for is that of the one installed; .onInit
+; unselects the other.
+Section "-64-bit program" Program64
+  File "/oname=${PROGRAM}" "${EXE64}"
+SectionEnd
+
+Section "-32-bit program" Program32
+  File "/oname=${PROGRAM}" "${EXE32}"
+SectionEnd
+
+Section "-Files and registration"
   File "/oname=LICENSE.txt" "${LICENSE_TXT}"
   File "/oname=README.txt" "${README_TXT}"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
@@ -197,6 +195,22 @@ Section "${PRODUCT}"
   ${GetSize} "$INSTDIR" "/S=0K /G=0" $0 $1 $2
   WriteRegDWORD SHCTX "${UNINSTALL_KEY}" EstimatedSize $0
 SectionEnd
+
+Function .onInit
+  StrCpy $CommandLineFolder $INSTDIR
+  !insertmacro UseNativeRegistry
+  !insertmacro MULTIUSER_INIT
+  ${If} ${RunningX64}
+    !insertmacro UnselectSection ${Program32}
+  ${Else}
+    !insertmacro UnselectSection ${Program64}
+  ${EndIf}
+FunctionEnd
+
+Function un.onInit
+  !insertmacro UseNativeRegistry
+  !insertmacro MULTIUSER_UNINIT
+FunctionEnd
 
 ; Removes only what the installer put there: the folder goes only once it
 ; is empty, so nothing the user keeps in it is lost.
