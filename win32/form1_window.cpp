@@ -47,8 +47,6 @@ Form1Window::Form1Window(HINSTANCE instance, HWND hiddenOwner, platform::Service
         if (text.name != nullptr) accessibility_.SetName(control, text.name);
         accessibility_.SetDescription(control, text.description);
     }
-    AddResultToolTips();
-    note_ = std::make_unique<ResultNote>(instance, hwnd(), accessibility_);
     SetFocusTo(controls_.Control("Text1"));
 }
 
@@ -85,7 +83,7 @@ window::frmAbout& Form1Window::MakeAbout() {
 LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CLOSE:
-            note_->Dismiss();
+            if (note_) note_->Dismiss();
             ::ShowWindow(hwnd(), SW_HIDE);
             lifetime_.Unloaded(this);
             return 0;
@@ -111,7 +109,7 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Form1Window::OnCommand(int id, int notification) {
     if (id == IDCANCEL) {  // Esc dismisses the note
-        note_->Dismiss();
+        if (note_) note_->Dismiss();
         return;
     }
     if (notification != BN_CLICKED) return;
@@ -133,6 +131,7 @@ void Form1Window::SetText(std::string_view control, std::string_view utf8) {
 void Form1Window::SetDescription(std::string_view control, std::string_view utf8) {
     const HWND hwnd_control = controls_.Control(control);
     accessibility_.SetDescription(hwnd_control, utf8);
+    if (toolTips_ == nullptr) AddResultToolTips();  // made on the first result, not at start
     std::wstring text = Utf8ToWide(utf8);
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
@@ -169,6 +168,11 @@ POINT Form1Window::NotePosition() const {
     return POINT{boxes.left, below.y + gap};
 }
 
-void Form1Window::SetResultNote(std::string_view utf8) { note_->Show(utf8, NotePosition(), WindowDpi(hwnd())); }
+void Form1Window::SetResultNote(std::string_view utf8) {
+    if (utf8.empty() && !note_) return;
+    // Made with the first note, not at start: most sessions never need it.
+    if (!note_) note_ = std::make_unique<ResultNote>(instance_, hwnd(), accessibility_);
+    note_->Show(utf8, NotePosition(), WindowDpi(hwnd()));
+}
 
 }  // namespace velmora::win32

@@ -62,6 +62,13 @@ LOGFONTW DefaultFont(UINT dpi) {
     return metrics.lfMessageFont;
 }
 
+bool SameFont(const window::FontDesign& a, const window::FontDesign& b) {
+    const bool sameFamily = a.family == nullptr || b.family == nullptr
+                                ? a.family == b.family
+                                : std::string_view(a.family) == std::string_view(b.family);
+    return sameFamily && a.points == b.points && a.italic == b.italic;
+}
+
 }  // namespace
 
 DesignedControls::DesignedControls(const window::WindowDesign& design) : design_(design) {}
@@ -83,7 +90,7 @@ void DesignedControls::Build(HWND parent, UINT dpi, int (*idOf)(std::string_view
             ClassOf(control->kind), caption.c_str(), StyleOf(*control), 0, 0, 0, 0, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(idOf(control->name))), instance, nullptr);
         if (hwnd == nullptr) throw std::runtime_error(std::string("cannot create control ") + control->name);
-        controls_.push_back({control, hwnd});
+        controls_.push_back({control, hwnd, nullptr});
     }
     Layout(dpi);
 }
@@ -92,16 +99,23 @@ void DesignedControls::Layout(UINT dpi) {
     dpi_ = dpi;
     const std::vector<HFONT> old = std::move(fonts_);
     fonts_.clear();
-    for (const Built& built : controls_) {
+    for (Built& built : controls_) built.font = nullptr;
+    for (Built& built : controls_) {
         const ControlDesign& c = *built.design;
         ::SetWindowPos(built.hwnd, nullptr, Px(c.left, dpi), Px(c.top, dpi), Px(c.width, dpi), Px(c.height, dpi),
                        SWP_NOZORDER | SWP_NOACTIVATE);
-        ::SendMessageW(built.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(c.font)), TRUE);
+        built.font = FontFor(c.font);
+        ::SendMessageW(built.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(built.font), TRUE);
     }
     for (const HFONT font : old) ::DeleteObject(font);
 }
 
+// One font for each distinct design font: the controls share them.
 HFONT DesignedControls::FontFor(const window::FontDesign& font) {
+    for (const Built& built : controls_) {
+        const window::FontDesign& other = built.design->font;
+        if (built.font != nullptr && SameFont(other, font)) return built.font;
+    }
     LOGFONTW logFont = DefaultFont(dpi_);
     if (font.family != nullptr) {
         logFont = LOGFONTW{};

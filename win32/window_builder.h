@@ -47,6 +47,7 @@ private:
     struct Built {
         const window::ControlDesign* design;
         HWND hwnd;
+        HFONT font;  // owned by fonts_
     };
     HFONT FontFor(const window::FontDesign& font);
     void ReleaseFonts();
