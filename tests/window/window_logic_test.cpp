@@ -129,6 +129,9 @@ struct ErrorCase {
     const char* firstLine;
 };
 
+// Test names and failure messages show the typed date.
+void PrintTo(const ErrorCase& c, std::ostream* out) { *out << c.year << '/' << c.month << '/' << c.day; }
+
 class Form1Errors : public ::testing::TestWithParam<ErrorCase> {};
 
 TEST_P(Form1Errors, ReportStopsAtTheFaultyStepAndWritesNothing) {
