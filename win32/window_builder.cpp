@@ -30,7 +30,9 @@ DWORD StyleOf(const ControlDesign& control) {
         case ControlKind::CommandButton:
             return kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE;
         case ControlKind::PictureBox:
-            return kChild | SS_ICON | SS_CENTERIMAGE;
+            // A picture box is a stop in the focus order, as the design's tab
+            // index has it.
+            return kChild | WS_TABSTOP | SS_ICON | SS_CENTERIMAGE | SS_NOTIFY;
         case ControlKind::Line:
             break;
     }

@@ -23,7 +23,7 @@ ABOUT_TITLE="About MyApp"
 TEXT1=101 TEXT2=102 TEXT3=103 TEXT4=104 TEXT5=105 TEXT6=106
 COMMAND1=201 COMMAND2=202 COMMAND3=203 COMMAND4=204
 LABEL5=305
-CMD_OK=1
+CMD_OK=1 PIC_ICON=402 CMD_SYS_INFO=401
 # Form1's focus order, which Tab walks forwards and Shift+Tab backwards.
 FOCUS_ORDER=("$TEXT1" "$COMMAND1" "$TEXT2" "$TEXT3" "$TEXT4" "$TEXT5" "$TEXT6" "$COMMAND2" "$COMMAND3" "$COMMAND4")
 SYSINFO_UNAVAILABLE="System Information Is Unavailable At This Time"
@@ -215,6 +215,13 @@ check_about() {
   note "About box"
   open_about
   expect_one_about "About box opened"
+  # The About box's focus order: cmdOK, picIcon, cmdSysInfo.
+  keys Tab
+  expect_focus "$PIC_ICON" "$ABOUT" "Tab from cmdOK"
+  keys Tab
+  expect_focus "$CMD_SYS_INFO" "$ABOUT" "Tab from picIcon"
+  keys shift+Tab shift+Tab
+  expect_focus "$CMD_OK" "$ABOUT" "Shift+Tab back to cmdOK"
   x_focus "$FORM1_TITLE"
   open_about
   expect_one_about "Command4 again"
