@@ -34,7 +34,7 @@ void Win32MessageBox::Show(std::string_view text) {
     // A text with Persian in it reads right to left as a whole; its English
     // line, all letters with no punctuation at its ends, still reads left to
     // right within it.
-    ::MessageBoxW(owner, wide.c_str(), L"Velmora", MB_OK | reading);
+    ::MessageBoxW(owner, wide.c_str(), Utf8ToWide(platform::kApplicationTitle).c_str(), MB_OK | reading);
     for (const HWND hwnd : disabled) ::EnableWindow(hwnd, TRUE);
 }
 

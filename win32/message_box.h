@@ -1,4 +1,4 @@
-// The platform's message box as a Win32 message box titled "Velmora", modal
+// The platform's message box as a Win32 message box with the application's title, modal
 // to the whole program: every window of the program is disabled until OK.
 #pragma once
 
