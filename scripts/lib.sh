@@ -18,12 +18,12 @@ VELMORA_BUILD_PACKAGES=(
 # What the Windows program's build and tests need: the MinGW-w64 compilers,
 # Wine for both word sizes (wine32 comes from the i386 architecture, which
 # ensure_packages enables when asked for an ":i386" package), NSIS for the
-# installer, zip for the archives, Python 3 for the tool that makes the
+# installer, zip and unzip for the archives and their check, Python 3 for the tool that makes the
 # Windows icon, and a virtual X server with a way to press keys in it for
 # the window tests. fonts-wine has the Tahoma and Marlett fonts that the
 # window tests copy into their Wine prefix: Debian's wine leaves them out.
 VELMORA_CROSS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386
-  fonts-wine nsis zip python3 xvfb xauth xdotool x11-xserver-utils)
+  fonts-wine nsis zip unzip python3 xvfb xauth xdotool x11-xserver-utils)
 
 # What running the window needs beyond the build: the X11 and Wayland
 # platform plugins of Qt (the build itself uses only the offscreen one).
