@@ -67,6 +67,7 @@ void AboutWindow::Load(bool atDesignPosition) {
 void AboutWindow::ShowAndRaise() {
     ::ShowWindow(hwnd(), SW_SHOW);
     ::SetForegroundWindow(hwnd());
+    RestoreFocus();  // whether or not the system activated it just now
     lifetime_.Loaded(this);
 }
 

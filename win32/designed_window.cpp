@@ -62,6 +62,12 @@ void DesignedWindow::FitClientArea(UINT dpi, const RECT* suggested) {
         ::SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void DesignedWindow::RestoreFocus() {
+    if (focus_ == nullptr || !::IsChild(hwnd_, focus_) || !::IsWindowVisible(focus_))
+        focus_ = ::GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    if (focus_ != nullptr) ::SetFocus(focus_);
+}
+
 void DesignedWindow::SetFocusTo(HWND control) {
     focus_ = control;
     if (::IsWindowVisible(hwnd_)) ::SetFocus(control);
@@ -74,15 +80,19 @@ LRESULT DesignedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             return 0;
         case WM_ACTIVATE:
             // As a dialog does: the focus leaves with the window and comes back
-            // to the same control.
+            // to the same control. A window being hidden keeps the control it
+            // was last given, not the one that had the focus as it went.
             if (LOWORD(wParam) == WA_INACTIVE) {
                 const HWND focused = ::GetFocus();
-                if (focused != nullptr && ::IsChild(hwnd_, focused)) focus_ = focused;
-            } else if (focus_ != nullptr) {
-                ::SetFocus(focus_);
+                if (::IsWindowVisible(hwnd_) && focused != nullptr && ::IsChild(hwnd_, focused)) focus_ = focused;
+            } else {
+                RestoreFocus();
                 return 0;
             }
             break;
+        case WM_SETFOCUS:
+            RestoreFocus();  // the window itself takes no keys: its control does
+            return 0;
         case WM_CTLCOLORSTATIC:
             if (const auto colour = controls_.TextColour(reinterpret_cast<HWND>(lParam))) {
                 const auto dc = reinterpret_cast<HDC>(wParam);

@@ -38,6 +38,10 @@ protected:
 
     void SetFocusTo(HWND control);
 
+    // Gives the focus back to the control that had it last, or to the first
+    // stop of the focus order.
+    void RestoreFocus();
+
     DesignedControls controls_;
 
 private:
