@@ -2,6 +2,7 @@
 
 #include "control_ids.h"
 #include "text_encoding.h"
+#include "window_builder.h"
 
 #include <algorithm>
 #include <vector>
@@ -80,12 +81,7 @@ void ResultNote::Show(std::string_view utf8, POINT topLeft, UINT dpi) {
     if (font_ == nullptr || dpi != dpi_) {
         if (font_ != nullptr) ::DeleteObject(font_);
         dpi_ = dpi;
-        LOGFONTW logFont{};
-        logFont.lfHeight = -::MulDiv(static_cast<int>(kFontPoints * 4), static_cast<int>(dpi), 72 * 4);
-        logFont.lfWeight = FW_NORMAL;
-        logFont.lfCharSet = ARABIC_CHARSET;
-        lstrcpynW(logFont.lfFaceName, L"Tahoma", LF_FACESIZE);
-        font_ = ::CreateFontIndirectW(&logFont);
+        font_ = CreateDesignFont(window::Tahoma(kFontPoints), dpi);
     }
     Resume(topLeft);
     Accessibility::Announce(hwnd_);

@@ -118,10 +118,16 @@ HFONT DesignedControls::FontFor(const window::FontDesign& font) {
         const window::FontDesign& other = built.design->font;
         if (built.font != nullptr && SameFont(other, font)) return built.font;
     }
-    LOGFONTW logFont = DefaultFont(dpi_);
+    const HFONT handle = CreateDesignFont(font, dpi_);
+    fonts_.push_back(handle);
+    return handle;
+}
+
+HFONT CreateDesignFont(const window::FontDesign& font, UINT dpi) {
+    LOGFONTW logFont = DefaultFont(dpi);
     if (font.family != nullptr) {
         logFont = LOGFONTW{};
-        logFont.lfHeight = -static_cast<LONG>(std::lround(font.points * dpi_ / kPointsPerInch));
+        logFont.lfHeight = -static_cast<LONG>(std::lround(font.points * dpi / kPointsPerInch));
         logFont.lfWeight = FW_NORMAL;
         logFont.lfItalic = font.italic ? TRUE : FALSE;
         logFont.lfCharSet = kArabicCharset;
@@ -129,9 +135,7 @@ HFONT DesignedControls::FontFor(const window::FontDesign& font) {
         const std::wstring family = Utf8ToWide(font.family);
         family.copy(logFont.lfFaceName, LF_FACESIZE - 1);
     }
-    const HFONT handle = ::CreateFontIndirectW(&logFont);
-    fonts_.push_back(handle);
-    return handle;
+    return ::CreateFontIndirectW(&logFont);
 }
 
 void DesignedControls::ReleaseFonts() {

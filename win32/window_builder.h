@@ -14,6 +14,10 @@
 
 namespace velmora::win32 {
 
+// A new font of the design at dpi (the window's default font for a design
+// font without a family); the caller deletes it.
+HFONT CreateDesignFont(const window::FontDesign& font, UINT dpi);
+
 class DesignedControls {
 public:
     explicit DesignedControls(const window::WindowDesign& design);
