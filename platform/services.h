@@ -3,14 +3,14 @@
 #pragma once
 
 #include "file_lookup.h"
-#include "message_box.h"
+#include "platform/alert.h"
 #include "program_launcher.h"
 #include "registry.h"
 
 namespace velmora::platform {
 
 struct Services {
-    MessageBox& messageBox;
+    Alert& alert;
     Registry& registry;
     FileLookup& files;
     ProgramLauncher& launcher;

@@ -96,7 +96,7 @@ void StartSysInfo(Services& services) {
     } catch (const std::exception&) {
         // Every failure on the way ends in the same message.
     }
-    services.messageBox.Show(kSysInfoUnavailable);
+    services.alert.Show(kSysInfoUnavailable);
 }
 
 }  // namespace velmora::platform

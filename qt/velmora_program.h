@@ -6,7 +6,7 @@
 #include "Form1.h"
 #include "platform/native_services.h"
 #include "program_lifetime.h"
-#include "qt_message_box.h"
+#include "qt_alert_box.h"
 
 namespace velmora::ui {
 
@@ -20,7 +20,7 @@ public:
     Form1& MainWindow() { return form_; }
 
 private:
-    QtMessageBox messageBox_;
+    QtAlertBox alert_;
     platform::NativeServices native_;
     platform::Services services_;
     ProgramLifetime lifetime_;

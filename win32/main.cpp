@@ -3,7 +3,7 @@
 #include "accessibility.h"
 #include "control_ids.h"
 #include "form1_window.h"
-#include "message_box.h"
+#include "alert_box.h"
 #include "platform/native_services.h"
 #include "resource_ids.h"
 #include "result_note.h"
@@ -63,9 +63,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         // owner, never shown, outlives Form1.
         const HWND hiddenOwner =
             ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
-        win32::Win32MessageBox messageBox;
+        win32::Win32AlertBox alert;
         platform::NativeServices native;
-        platform::Services services{messageBox, native.registry, native.files, native.launcher};
+        platform::Services services{alert, native.registry, native.files, native.launcher};
         window::ProgramLifetime lifetime([] { ::PostQuitMessage(0); });
         win32::Accessibility accessibility;
         win32::Form1Window form(instance, hiddenOwner, services, lifetime, accessibility);

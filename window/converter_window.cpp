@@ -21,7 +21,7 @@ void Form1::Command2_Click() { ConvertTo(kGregorian); }
 void Form1::Command3_Click() { ConvertTo(kHebrew); }
 
 void Form1::Command4_Click() {
-    RunReportingErrors(services_.messageBox, view_, [this] {
+    RunReportingErrors(services_.alert, view_, [this] {
         if (about_ == nullptr) about_ = &makeAbout_();
         about_->Show();
     });
@@ -44,7 +44,7 @@ std::int16_t Form1::ReadInput(const char* box, const char* heading) {
 // were. After the numbers the window says what they mean: the date in words
 // in the result boxes' descriptions, and the result note.
 void Form1::ConvertTo(const CalendarTarget& target) {
-    RunReportingErrors(services_.messageBox, view_, [&] {
+    RunReportingErrors(services_.alert, view_, [&] {
         DateFields date{};
         date.year = ReadInput("Text1", "Label1");
         date.month = ReadInput("Text2", "Label2");

@@ -15,14 +15,14 @@ std::string ErrorReportText(const std::exception& error) {
     return std::string(error.what()) + '\n' + kPersianConversionSentence;
 }
 
-void RunReportingErrors(platform::MessageBox& messageBox, WindowView& view, const std::function<void()>& handler) {
+void RunReportingErrors(platform::Alert& alert, WindowView& view, const std::function<void()>& handler) {
     try {
         handler();
     } catch (const InputBoxError& error) {
-        messageBox.Show(ErrorReportText(error));
+        alert.Show(ErrorReportText(error));
         view.FocusAndSelectAll(error.box());
     } catch (const std::exception& error) {
-        messageBox.Show(ErrorReportText(error));
+        alert.Show(ErrorReportText(error));
     }
 }
 

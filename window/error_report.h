@@ -4,7 +4,7 @@
 // error gets the focus back with its text selected, so the user can retype.
 #pragma once
 
-#include "platform/message_box.h"
+#include "platform/alert.h"
 #include "window/window_view.h"
 
 #include <exception>
@@ -35,8 +35,8 @@ private:
 std::string ErrorReportText(const InputBoxError& error);
 std::string ErrorReportText(const std::exception& error);
 
-// Runs handler. A run-time error it raises is shown in messageBox; after OK
+// Runs handler. A run-time error it raises is shown in alert; after OK
 // an input box that caused it gets the focus back with its text selected.
-void RunReportingErrors(platform::MessageBox& messageBox, WindowView& view, const std::function<void()>& handler);
+void RunReportingErrors(platform::Alert& alert, WindowView& view, const std::function<void()>& handler);
 
 }  // namespace velmora::window

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "file_lookup.h"
-#include "message_box.h"
+#include "platform/alert.h"
 #include "program_launcher.h"
 #include "registry.h"
 
@@ -48,7 +48,7 @@ private:
     platform::ProgramLauncher& real_;
 };
 
-class RecordingMessageBox final : public platform::MessageBox {
+class RecordingAlert final : public platform::Alert {
 public:
     void Show(std::string_view text) override { shown.emplace_back(text); }
     std::vector<std::string> shown;

@@ -146,8 +146,8 @@ TEST_P(StartSysInfoTest, LaunchesOrSaysItCannot) {
     world->Store(stored);
     RecordingRegistry registry(world->registry());
     RecordingLauncher launcher(world->launcher());
-    RecordingMessageBox messageBox;
-    platform::Services services{messageBox, registry, world->files(), launcher};
+    RecordingAlert alert;
+    platform::Services services{alert, registry, world->files(), launcher};
 
     platform::StartSysInfo(services);
 
@@ -162,7 +162,7 @@ TEST_P(StartSysInfoTest, LaunchesOrSaysItCannot) {
     }
     if (c.started) EXPECT_TRUE(world->WaitUntilStarted(*launcher.attempted.begin()));
     else EXPECT_FALSE(world->AnyStarted());
-    EXPECT_EQ(messageBox.shown, c.unavailable ? std::vector<std::string>{platform::kSysInfoUnavailable}
+    EXPECT_EQ(alert.shown, c.unavailable ? std::vector<std::string>{platform::kSysInfoUnavailable}
                                               : std::vector<std::string>{});
     EXPECT_FALSE(world->FileExists("pwned")) << "the path went through a shell";
 }
@@ -174,15 +174,15 @@ TEST(StartSysInfoTest, EachPressLooksUpAfresh) {
     const auto world = MakeSysInfoWorld();
     RecordingRegistry registry(world->registry());
     RecordingLauncher launcher(world->launcher());
-    RecordingMessageBox messageBox;
-    platform::Services services{messageBox, registry, world->files(), launcher};
+    RecordingAlert alert;
+    platform::Services services{alert, registry, world->files(), launcher};
 
     world->Store({});
     platform::StartSysInfo(services);
-    EXPECT_EQ(messageBox.shown.size(), 1u);
+    EXPECT_EQ(alert.shown.size(), 1u);
     world->Store({Path(kRegSz, WithNul(world->Resolve("{tool}")))});
     platform::StartSysInfo(services);
-    EXPECT_EQ(messageBox.shown.size(), 1u);
+    EXPECT_EQ(alert.shown.size(), 1u);
     EXPECT_TRUE(world->WaitUntilStarted(world->Resolve("{tool}")));
 }
 

@@ -211,7 +211,7 @@ void AboutTest::closingKeys() {
     target.setFocus();
     QTest::keyClick(&target, static_cast<Qt::Key>(key));
     QVERIFY(!about.isVisible());
-    QVERIFY(fixture.messageBox.shown.empty());
+    QVERIFY(fixture.alert.shown.empty());
     QCOMPARE(fixture.programEnds, 0);
 }
 
@@ -223,7 +223,7 @@ void AboutTest::enterOnSysInfoRunsIt() {
     QWidget& sysInfo = Control<QWidget>(about, "cmdSysInfo");
     sysInfo.setFocus();
     QTest::keyClick(&sysInfo, Qt::Key_Return);
-    QCOMPARE(fixture.messageBox.shown.size(), std::size_t{1});
+    QCOMPARE(fixture.alert.shown.size(), std::size_t{1});
     QVERIFY(about.isVisible());
 }
 
@@ -237,10 +237,10 @@ void AboutTest::sysInfoReportsUnavailableAndStaysOpen() {
     // shortcuts, so the key itself is checked under X by scripts/screenshot).
     QCOMPARE(sysInfo.shortcut(), QKeySequence(Qt::ALT | Qt::Key_S));
     QTest::mouseClick(&sysInfo, Qt::LeftButton);
-    QCOMPARE(fixture.messageBox.shown, std::vector<std::string>{kUnavailable});
+    QCOMPARE(fixture.alert.shown, std::vector<std::string>{kUnavailable});
     QVERIFY(about.isVisible());
     QTest::mouseClick(&sysInfo, Qt::LeftButton);  // usable again
-    QCOMPARE(fixture.messageBox.shown.size(), std::size_t{2});
+    QCOMPARE(fixture.alert.shown.size(), std::size_t{2});
 }
 
 // Closing Form1 with the About box open keeps the program running until the

@@ -214,7 +214,7 @@ void Form1Test::conversion() {
     fixture.Type(year, month, day);
     QTest::mouseClick(&fixture.button(button.toUtf8().constData()), Qt::LeftButton);
 
-    QVERIFY(fixture.messageBox.shown.empty());
+    QVERIFY(fixture.alert.shown.empty());
     QCOMPARE(fixture.box("Text4").text(), result[0]);
     QCOMPARE(fixture.box("Text5").text(), result[1]);
     QCOMPARE(fixture.box("Text6").text(), result[2]);
@@ -286,8 +286,8 @@ void Form1Test::errorIsReportedAndNothingWritten() {
     pressed.setFocus();
     QTest::keyClick(&pressed, Qt::Key_Space);
 
-    QCOMPARE(fixture.messageBox.shown.size(), std::size_t{1});
-    const QStringList lines = QString::fromStdString(fixture.messageBox.shown[0]).split('\n');
+    QCOMPARE(fixture.alert.shown.size(), std::size_t{1});
+    const QStringList lines = QString::fromStdString(fixture.alert.shown[0]).split('\n');
     QCOMPARE(lines.size(), 2);
     const QString english = heading.isEmpty() ? kind : QString("%1 in the %2 box").arg(kind, heading);
     QCOMPARE(lines[0], english);

@@ -86,7 +86,7 @@ void HostileInputTest::everyButtonSurvives() {
         fixture.Type("1382", "3", "19");
         QTest::mouseClick(&fixture.button(buttonName), Qt::LeftButton);
         const QStringList before = ResultTexts(fixture);
-        QVERIFY(fixture.messageBox.shown.empty());
+        QVERIFY(fixture.alert.shown.empty());
 
         const QString* texts[] = {&year, &month, &day};
         for (int i = 0; i < 3; ++i) Paste(fixture.box(kInputs[i]), *texts[i]);
@@ -94,10 +94,10 @@ void HostileInputTest::everyButtonSurvives() {
 
         QCOMPARE(fixture.programEnds, 0);
         if (converts) {
-            QVERIFY2(fixture.messageBox.shown.empty(), buttonName);
+            QVERIFY2(fixture.alert.shown.empty(), buttonName);
             for (const QString& result : ResultTexts(fixture)) QVERIFY(!result.isEmpty());
         } else {
-            QCOMPARE(fixture.messageBox.shown.size(), std::size_t{1});
+            QCOMPARE(fixture.alert.shown.size(), std::size_t{1});
             QCOMPARE(ResultTexts(fixture), before);
         }
         // The window still converts afterwards.

@@ -9,7 +9,7 @@
 
 namespace velmora::test {
 
-void RecordingMessageBox::Show(std::string_view text) {
+void RecordingAlert::Show(std::string_view text) {
     shown.emplace_back(text);
     if (whileOpen) whileOpen();
 }

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "Form1.h"
-#include "platform/message_box.h"
+#include "platform/alert.h"
 #include "platform/services.h"
 #include "program_lifetime.h"
 
@@ -20,7 +20,7 @@
 
 namespace velmora::test {
 
-class RecordingMessageBox final : public platform::MessageBox {
+class RecordingAlert final : public platform::Alert {
 public:
     void Show(std::string_view text) override;
 
@@ -57,11 +57,11 @@ public:
 
 // The fakes together, as the windows take them.
 struct FakeServices {
-    RecordingMessageBox messageBox;
+    RecordingAlert alert;
     EmptyRegistry registry;
     NoFiles files;
     RecordingLauncher launcher;
-    platform::Services services{messageBox, registry, files, launcher};
+    platform::Services services{alert, registry, files, launcher};
 };
 
 // A rectangle worked out at 96 DPI as it stands at dpi, which must be 96 or
@@ -85,7 +85,7 @@ struct Form1Fixture {
     explicit Form1Fixture(double dpi = 96.0);
 
     FakeServices fakes;
-    RecordingMessageBox& messageBox = fakes.messageBox;
+    RecordingAlert& alert = fakes.alert;
     int programEnds = 0;
     ui::ProgramLifetime lifetime{[this] { ++programEnds; }};
     ui::Form1 form;

@@ -61,7 +61,7 @@ public:
     std::vector<std::string> log;
 };
 
-struct RecordingMessageBox final : platform::MessageBox {
+struct RecordingAlert final : platform::Alert {
     void Show(std::string_view text) override { shown.emplace_back(text); }
     std::vector<std::string> shown;
 };
@@ -83,9 +83,9 @@ struct Nothing final : platform::Registry, platform::FileLookup, platform::Progr
 struct Fixture {
     FakeView view;
     FakeAboutView aboutView;
-    RecordingMessageBox messageBox;
+    RecordingAlert alert;
     Nothing nothing;
-    platform::Services services{messageBox, nothing, nothing, nothing};
+    platform::Services services{alert, nothing, nothing, nothing};
     int aboutsMade = 0;
     std::optional<frmAbout> about;
     Form1 form{view, services, [this]() -> frmAbout& {
@@ -118,7 +118,7 @@ TEST(Form1Logic, EachButtonConvertsTheTypedDateAndWritesInOrder) {
     f.form.Command3_Click();
     EXPECT_THAT(f.Results(), ElementsAre("5763", "10", "9", "هبريو"));
     EXPECT_EQ(f.view.texts["Text1"], "1382");
-    EXPECT_TRUE(f.messageBox.shown.empty());
+    EXPECT_TRUE(f.alert.shown.empty());
 }
 
 struct ErrorCase {
@@ -142,8 +142,8 @@ TEST_P(Form1Errors, ReportStopsAtTheFaultyStepAndWritesNothing) {
     f.Type(c.year, c.month, c.day);
     f.form.Command1_Click();
     EXPECT_EQ(f.view.log, c.log);
-    ASSERT_EQ(f.messageBox.shown.size(), 1u);
-    EXPECT_THAT(f.messageBox.shown[0], StartsWith(std::string(c.firstLine) + "\n"));
+    ASSERT_EQ(f.alert.shown.size(), 1u);
+    EXPECT_THAT(f.alert.shown[0], StartsWith(std::string(c.firstLine) + "\n"));
     EXPECT_THAT(f.Results(), ElementsAre("2003", "6", "9", "ميلادي"));
 }
 
@@ -163,9 +163,9 @@ TEST(Form1Logic, InputErrorSaysInPersianWhichNumbersFit) {
     Fixture f;
     f.Type("x", "1", "1");
     f.form.Command2_Click();
-    ASSERT_EQ(f.messageBox.shown.size(), 1u);
-    EXPECT_THAT(f.messageBox.shown[0], HasSubstr("YEAR"));
-    EXPECT_THAT(f.messageBox.shown[0], HasSubstr("\u202A-32768\u202C"));
+    ASSERT_EQ(f.alert.shown.size(), 1u);
+    EXPECT_THAT(f.alert.shown[0], HasSubstr("YEAR"));
+    EXPECT_THAT(f.alert.shown[0], HasSubstr("\u202A-32768\u202C"));
 }
 
 // The notes each date gets with each button: the English line's key words,
@@ -196,7 +196,7 @@ TEST_P(ResultNotes, SayWhatTheResultMeans) {
     f.view.note = "left over";
     f.Type(c.year, c.month, c.day);
     (f.form.*c.button)();
-    ASSERT_TRUE(f.messageBox.shown.empty());
+    ASSERT_TRUE(f.alert.shown.empty());
     if (c.notes.empty()) {
         EXPECT_EQ(f.view.note, "");
         return;
@@ -319,7 +319,7 @@ TEST(AboutLogic, SysInfoWithoutRegistryValuesSaysItIsUnavailable) {
     Fixture f;
     f.form.Command4_Click();
     f.form.AboutBox()->cmdSysInfo_Click();
-    EXPECT_THAT(f.messageBox.shown, ElementsAre("System Information Is Unavailable At This Time"));
+    EXPECT_THAT(f.alert.shown, ElementsAre("System Information Is Unavailable At This Time"));
     EXPECT_TRUE(f.aboutView.loaded);
 }
 

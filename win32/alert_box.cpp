@@ -1,4 +1,4 @@
-#include "message_box.h"
+#include "alert_box.h"
 
 #include "text_encoding.h"
 
@@ -24,7 +24,7 @@ std::vector<HWND> OtherProgramWindows(HWND owner) {
 
 }  // namespace
 
-void Win32MessageBox::Show(std::string_view text) {
+void Win32AlertBox::Show(std::string_view text) {
     const std::wstring wide = Utf8ToWide(text);
     const bool rightToLeft = HasArabicScript(wide);
     const HWND owner = ::GetActiveWindow();

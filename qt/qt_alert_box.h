@@ -1,11 +1,11 @@
 // The message box of the platform layer, as a Qt dialog.
 #pragma once
 
-#include "platform/message_box.h"
+#include "platform/alert.h"
 
 namespace velmora::ui {
 
-class QtMessageBox final : public platform::MessageBox {
+class QtAlertBox final : public platform::Alert {
 public:
     void Show(std::string_view text) override;
 };

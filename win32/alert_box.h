@@ -2,11 +2,11 @@
 // to the whole program: every window of the program is disabled until OK.
 #pragma once
 
-#include "platform/message_box.h"
+#include "platform/alert.h"
 
 namespace velmora::win32 {
 
-class Win32MessageBox final : public platform::MessageBox {
+class Win32AlertBox final : public platform::Alert {
 public:
     void Show(std::string_view text) override;
 };

@@ -1,4 +1,4 @@
-#include "qt_message_box.h"
+#include "qt_alert_box.h"
 
 #include "bidi_paragraphs.h"
 
@@ -7,7 +7,7 @@
 
 namespace velmora::ui {
 
-void QtMessageBox::Show(std::string_view text) {
+void QtAlertBox::Show(std::string_view text) {
     // The first line is the box's text and the rest its informative text: an
     // English line, then a Persian sentence laid out right to left, its
     // numbers and Latin words reading in their own direction.

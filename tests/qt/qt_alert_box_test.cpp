@@ -1,7 +1,7 @@
 // The real message box: titled Velmora, modal to the whole program, OK only,
 // and Show returns once OK is pressed; its Persian sentence reads right to
 // left.
-#include "qt_message_box.h"
+#include "qt_alert_box.h"
 #include "ui_test_support.h"
 #include "window/error_report.h"
 
@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
-class QtMessageBoxTest : public QObject {
+class QtAlertBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -29,8 +29,8 @@ private slots:
             buttons = static_cast<int>(box->buttons().size());
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         });
-        velmora::ui::QtMessageBox messageBox;
-        messageBox.Show("System Information Is Unavailable At This Time");
+        velmora::ui::QtAlertBox alert;
+        alert.Show("System Information Is Unavailable At This Time");
         QCOMPARE(title, QString("Velmora"));
         QCOMPARE(text, QString("System Information Is Unavailable At This Time"));
         QCOMPARE(modality, Qt::ApplicationModal);
@@ -54,8 +54,8 @@ private slots:
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
         });
         const velmora::TypeMismatchError mismatch;
-        velmora::ui::QtMessageBox messageBox;
-        messageBox.Show(velmora::window::ErrorReportText(velmora::window::InputBoxError(mismatch, "Text1", "YEAR")));
+        velmora::ui::QtAlertBox alert;
+        alert.Show(velmora::window::ErrorReportText(velmora::window::InputBoxError(mismatch, "Text1", "YEAR")));
 
         QTextDocument document;
         velmora::test::LayOut(document, persianHtml, labelDirection);
@@ -76,5 +76,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(QtMessageBoxTest)
-#include "qt_message_box_test.moc"
+QTEST_MAIN(QtAlertBoxTest)
+#include "qt_alert_box_test.moc"
