@@ -1,5 +1,6 @@
 // Velmora's three conversions against ICU4C on the same dates in the same
-// run, and whole-range sweeps of each conversion.
+// run, the three conversions back to the Persian calendar against ICU4C on
+// the same days, and whole-range sweeps of each conversion.
 #include "M_civil.h"
 #include "M_convert.h"
 #include "M_hebrew.h"

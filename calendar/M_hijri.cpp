@@ -1,6 +1,7 @@
 #include "M_hijri.h"
 
 #include <array>
+#include <cfloat>
 #include <cmath>
 
 #include "M_civil.h"
@@ -434,7 +435,7 @@ JulianDayNumber FirstDayOfMonthExactly(std::int32_t n) {
 // are edges. A new moon computed with the series' own arguments and
 // polynomial sines in place of the library's lies within about 1e-9 days of
 // the series' value: far enough from both edges, its reading is the exact
-// one. Closer to an edge, one new moon in some 100000, the library's sines
+// one. Closer to an edge, about one new moon in 250000, the library's sines
 // decide. The whole-range test compares every month's first day with the
 // conversion's.
 
@@ -452,7 +453,9 @@ constexpr SineCosine PolynomialSineCosine(double x) {
     constexpr double kHalfPiHigh = 1.57079632673412561417;     // first 33 bits of pi/2
     constexpr double kHalfPiLow = 6.07710050650619224932e-11;  // pi/2 less the above
     // Adding and taking away 1.5 * 2^52 rounds a double below 2^51 to a
-    // whole number without a branch.
+    // whole number without a branch, provided doubles are evaluated as
+    // doubles (SSE2, not the x87 unit's wider registers).
+    static_assert(FLT_EVAL_METHOD == 0);
     constexpr double kRoundingShift = 0x1.8p52;
     const double q = (x * kTwoOverPi + kRoundingShift) - kRoundingShift;
     const double r = (x - q * kHalfPiHigh) - q * kHalfPiLow;
