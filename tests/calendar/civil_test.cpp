@@ -172,6 +172,7 @@ TEST(GregorianToJulianDay, InvertsEveryConvertibleDay) {
 // it forms dates.
 TEST(GregorianToJulianDay, EveryDateOfEveryYear) {
     std::int64_t dates = 0;
+    bool counting = true;  // the extra years below are checked again, not counted
     const auto checkYear = [&](int year) {
         const auto y = static_cast<std::int16_t>(year);
         for (std::int16_t month = 0; month <= 13; ++month) {
@@ -185,7 +186,7 @@ TEST(GregorianToJulianDay, EveryDateOfEveryYear) {
                 const std::optional<JulianDayNumber> jd = GregorianToJulianDay(y, month, day);
                 ASSERT_EQ(jd, expected) << year << "/" << month << "/" << day;
                 if (!jd) continue;
-                ++dates;
+                dates += counting;
                 if (*jd >= -1401) {
                     ASSERT_EQ(Gregorian(*jd), (Civil{y, month, day}));
                 }
@@ -193,6 +194,7 @@ TEST(GregorianToJulianDay, EveryDateOfEveryYear) {
         }
     };
     for (int year = -32768; year <= 32767; year += test::kSweepStride) checkYear(year);
+    counting = false;
     for (const int year : {-32768, -4713, -1, 0, 1, 1500, 1582, 1600, 1700, 1900, 2000, 32767})
         checkYear(year);
     RecordProperty("dates", std::to_string(dates));

@@ -186,6 +186,7 @@ TEST(JulianDayToPersian, EveryDayGetsTheDateThatCountsToIt) {
 // the day it counts to gives it back.
 TEST(JulianDayToPersian, EveryDateOfEveryYearComesBack) {
     std::int64_t dates = 0;
+    bool counting = true;  // the extra years below are checked again, not counted
     const auto checkYear = [&](int year) {
         const auto y = static_cast<std::int16_t>(year);
         for (std::int16_t month = 0; month <= 13; ++month) {
@@ -201,11 +202,12 @@ TEST(JulianDayToPersian, EveryDateOfEveryYearComesBack) {
                 if (!valid) continue;
                 ASSERT_EQ(JulianDayToPersian(PersianToJulianDay(y, month, day)),
                           (DateFields{y, month, day}));
-                ++dates;
+                dates += counting;
             }
         }
     };
     for (int year = -32295; year <= 32767; year += test::kSweepStride) checkYear(year);
+    counting = false;
     for (const int year : {-30547, -2347, -1, 0, 1, 1403, 1404, 32767}) checkYear(year);
     EXPECT_FALSE(IsPersianDate(-32296, 1, 1));
     EXPECT_FALSE(IsPersianDate(-32768, 1, 1));
