@@ -244,12 +244,15 @@ namespace {
 // ---- Month starts --------------------------------------------------------
 // A Julian Date's fraction counts from noon UT, so midnight UT is 0.5. The
 // new moon's hour is read in a zone three hours ahead of UT; a new moon up to
-// 06:00 there (03:00 UT) starts its month on the next day, a later one on the
-// day after.
+// the month-start limit, 06:00 there (03:00 UT), starts its month on the next
+// day, a later one on the day after.
 constexpr double kMidnightFraction = 0.5;
 constexpr double kHoursPerDay = 24.0;
+constexpr double kMinutesPerHour = 60.0;
 constexpr double kZoneHoursAheadOfUT = 3.0;
-constexpr double kLatestZoneHourForNextDay = 6.0;
+constexpr double kLatestZoneHourForNextDay =
+    kMonthStartLimitMinutesUT / kMinutesPerHour + kZoneHoursAheadOfUT;
+static_assert(kLatestZoneHourForNextDay == 6.0);  // exact, as the float hour is compared with it
 constexpr double kOneDay = 1.0;
 
 double DayLater(double instant) {
@@ -368,6 +371,12 @@ double NewMoonInstant(std::int32_t n) {
 
 double MonthStartInstant(std::int32_t n) {
     return detail::MonthStartFromNewMoon(NewMoonInstant(n));
+}
+
+double NewMoonMinutesFromMonthStartLimit(std::int32_t n) {
+    const double fromMidnight = NewMoonInstant(n) + kMidnightFraction;
+    const double minutes = (fromMidnight - std::floor(fromMidnight)) * kMinutesPerDay;
+    return minutes - kMonthStartLimitMinutesUT;
 }
 
 double detail::MonthStartFromNewMoon(double t) {

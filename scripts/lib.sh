@@ -8,11 +8,12 @@ VELMORA_PROGRAM_PACKAGES=(cmake g++ ninja-build pkg-config qt6-base-dev libgl-de
 
 # What building and testing everything needs: the program's packages, the
 # test and benchmark libraries, ICU as the tests' oracle, and clang with its
-# sanitizer run-time for the fuzz targets.
+# sanitizer run-time for the fuzz targets, and Python 3 for the test of
+# scripts/update-official-hijri.
 VELMORA_BUILD_PACKAGES=(
   "${VELMORA_PROGRAM_PACKAGES[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev python3
 )
 
 # What the Windows program's build and tests need: the MinGW-w64 compilers,

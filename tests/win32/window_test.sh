@@ -30,7 +30,7 @@ SYSINFO_UNAVAILABLE="System Information Is Unavailable At This Time"
 MSINFO_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
 
 # Persian date typed into Text1..Text3, the button and the key that presses
-# it, then Text4..Text6 and Label5 as the tables give them, and a word of the
+# it, then Text4..Text6 and Label5 as the tables give them, and words of the
 # result note's English line ("-": no note).
 CONVERSIONS=(
   "1382 3 19     $COMMAND2 space  | 2003 6 9   ميلادي -"
@@ -40,7 +40,12 @@ CONVERSIONS=(
   "1403 7 12     $COMMAND3 space  | 5785 1 1   هبريو -"
   "1 1 1         $COMMAND2 space  | 622 3 19   ميلادي Julian"
   "1404 5 10     $COMMAND2 space  | 2025 7 31  ميلادي 2025/8/1"
-  "1390 6 9      $COMMAND1 space  | 1432 10 1  قمري 03:00"
+  "1218 9 17     $COMMAND1 space  | 1255 10 1  قمري 03:00"
+  "1403 12 12    $COMMAND1 space  | 1446 9 2   قمري this day is 1446/9/1"
+  "1401 2 13     $COMMAND1 Return | 1443 10 2  قمري this day is 1443/10/1"
+  "1405 1 1      $COMMAND1 space  | 1447 10 2  قمري 1447/10/1 (Saturday 1 Shawwal 1447); Velmora counts the Islamic months from the new moon, Iran's official calendar from the sighting of the crescent. The official date is as published in advance by the Center for Calendar."
+  "1405 9 18     $COMMAND1 space  | 1448 6 29  قمري -"
+  "1406 6 1      $COMMAND1 space  | 1449 3 20  قمري for this month is not yet published"
   "-4382 6 13    $COMMAND3 space  | 0 0 0      هبريو Hebrew"
   "1405 9 17     $COMMAND2 space  | 2026 12 8  ميلادي -"
 )
