@@ -22,12 +22,6 @@ constexpr const char* kResultBoxes[] = {"Text4", "Text5", "Text6"};
 // How far below the result boxes the note opens, in pixels at 96 DPI.
 constexpr int kNoteGapAt96 = 4;
 
-std::wstring WindowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 }  // namespace
 
 Form1Window::Form1Window(HINSTANCE instance, HWND hiddenOwner, platform::Services& services,
