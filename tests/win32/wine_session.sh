@@ -160,13 +160,21 @@ x_window_titled() {
 # the window manager raises it and gives it the focus, and Wine activates
 # it. Without a window manager the X input focus is set directly (through
 # the root window first, so that the window gains it even where it had it).
-x_focus() {
-  wait_for x_window_titled "$1" >/dev/null || fail "no X window titled '$1'"
+# Returns non-zero when the window is not the active one afterwards, for
+# instance because another program's window came up at the same moment.
+x_activate() {
+  local window
+  window=$(x_window_titled "$1") || return 1
   if [ -n "$SESSION_WINDOW_MANAGER" ]; then
-    xdotool windowactivate --sync "$(x_window_titled "$1")" >/dev/null 2>&1 ||
-      fail "the window manager did not activate '$1'"
+    timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || return 1
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]
   else
     xdotool windowfocus --sync "$(xdotool search --maxdepth 0 --name '' | head -n1)" 2>/dev/null || true
-    xdotool windowfocus --sync "$(x_window_titled "$1")"
+    xdotool windowfocus --sync "$window"
   fi
+}
+
+x_focus() {
+  wait_for x_window_titled "$1" >/dev/null || fail "no X window titled '$1'"
+  wait_for x_activate "$1" || fail "the window '$1' could not be activated"
 }
