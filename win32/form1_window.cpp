@@ -24,6 +24,9 @@ constexpr const char* kResultBoxes[] = {"Text4", "Text5", "Text6"};
 // the tool tip control keeps.
 constexpr double kTipFontPoints = 8.25;
 constexpr std::size_t kTipTextSize = INFOTIPSIZE;
+// The space a tool tip leaves between its border and its margins, in pixels
+// at 96 DPI.
+constexpr int kTipEdgeAt96 = 2;
 
 // How far below the result boxes the note opens, in pixels at 96 DPI.
 constexpr int kNoteGapAt96 = 4;
@@ -106,11 +109,13 @@ void Form1Window::PaintToolTip() {
     ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_INFOBK));
     const auto tip = tips_.find(reinterpret_cast<HWND>(tool.uId));
     if (shown && tip != tips_.end()) {
-        // The text's place in the tip: the tool tip's own margins.
-        RECT text;
-        ::GetWindowRect(toolTips_, &text);
-        ::SendMessageW(toolTips_, TTM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&text));
-        ::MapWindowPoints(nullptr, toolTips_, reinterpret_cast<POINT*>(&text), 2);
+        // The text's place in the tip: inside the tool tip's margins and the
+        // edge it leaves around them.
+        RECT margin{};
+        ::SendMessageW(toolTips_, TTM_GETMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
+        const int edge = ::MulDiv(kTipEdgeAt96, static_cast<int>(WindowDpi(hwnd())), USER_DEFAULT_SCREEN_DPI);
+        const RECT text{client.left + edge + margin.left, client.top + edge + margin.top,
+                        client.right - edge - margin.right, client.bottom - edge - margin.bottom};
         ::SetTextColor(dc, ::GetSysColor(COLOR_INFOTEXT));
         DrawParagraphs(dc, tip->second, text, tipFont_);
     }

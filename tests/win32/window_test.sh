@@ -7,8 +7,11 @@
 #
 # Stops with a message at the first wrong outcome. Expected dates come from
 # the product's conversion tables.
-set -euo pipefail
+set -eEuo pipefail
 source "$(dirname "$0")/wine_session.sh"
+# A command that fails outside a check (a key press, a probe that finds no
+# window) still says where the test stopped.
+trap 'echo "FAIL: line $LINENO: \"$BASH_COMMAND\" failed with status $?" >&2' ERR
 
 [ $# -eq 3 ] || { echo "usage: $0 <velmora.exe> <window_probe.exe> <launch_marker.exe>" >&2; exit 64; }
 PROGRAM=$(realpath "$1")
