@@ -26,8 +26,9 @@ protected:
 
     // Creates the window at the design's client size for the DPI it opens on
     // and builds its controls; at (x, y) when given, else where the system puts it.
+    // selectableLabels as DesignedControls::Build takes them.
     void Create(HINSTANCE instance, const wchar_t* className, HWND owner, int (*idOf)(std::string_view),
-                const POINT* clientTopLeft);
+                const POINT* clientTopLeft, std::initializer_list<std::string_view> selectableLabels = {});
 
     // Puts the client area's top-left corner at a screen point.
     void PlaceClientAt(POINT screen);

@@ -2,6 +2,7 @@
 
 #include "control_ids.h"
 #include "dpi.h"
+#include "rtl_text.h"
 #include "text_encoding.h"
 #include "window/form1_design.h"
 #include "window/texts.h"
@@ -19,14 +20,16 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 constexpr const char* kResultBoxes[] = {"Text4", "Text5", "Text6"};
 
+// The tool tips' font size, as the result note's, and the longest tip text
+// the tool tip control keeps.
+constexpr double kTipFontPoints = 8.25;
+constexpr std::size_t kTipTextSize = INFOTIPSIZE;
+// The space a tool tip leaves between its border and its margins, in pixels
+// at 96 DPI.
+constexpr int kTipEdgeAt96 = 2;
+
 // How far below the result boxes the note opens, in pixels at 96 DPI.
 constexpr int kNoteGapAt96 = 4;
-
-std::wstring WindowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 }  // namespace
 
@@ -50,7 +53,10 @@ Form1Window::Form1Window(HINSTANCE instance, HWND hiddenOwner, platform::Service
     SetFocusTo(controls_.Control("Text1"));
 }
 
-Form1Window::~Form1Window() = default;
+Form1Window::~Form1Window() {
+    if (toolTips_ != nullptr) ::DestroyWindow(toolTips_);
+    if (tipFont_ != nullptr) ::DeleteObject(tipFont_);
+}
 
 void Form1Window::Show(int showCommand) {
     ::ShowWindow(hwnd(), showCommand);
@@ -73,6 +79,47 @@ void Form1Window::AddResultToolTips() {
         ::SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
     ::SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, ::MulDiv(360, static_cast<int>(WindowDpi(hwnd())), 96));
+    // The tips are painted here, each line in its own direction, in the
+    // Persian captions' font, which the tool tip also measures them with.
+    tipFont_ = CreateDesignFont(window::Tahoma(kTipFontPoints), WindowDpi(hwnd()));
+    ::SendMessageW(toolTips_, WM_SETFONT, reinterpret_cast<WPARAM>(tipFont_), FALSE);
+    ::SetWindowSubclass(toolTips_, &Form1Window::ToolTipProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK Form1Window::ToolTipProc(HWND tip, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR data) {
+    if (message == WM_PAINT) {
+        reinterpret_cast<Form1Window*>(data)->PaintToolTip();
+        return 0;
+    }
+    if (message == WM_NCDESTROY) ::RemoveWindowSubclass(tip, &Form1Window::ToolTipProc, 0);
+    return ::DefSubclassProc(tip, message, wParam, lParam);
+}
+
+void Form1Window::PaintToolTip() {
+    std::wstring buffer(kTipTextSize, L'\0');
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.lpszText = buffer.data();
+    const bool shown = ::SendMessageW(toolTips_, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
+    PAINTSTRUCT paint;
+    const HDC dc = ::BeginPaint(toolTips_, &paint);
+    RECT client;
+    ::GetClientRect(toolTips_, &client);
+    ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_INFOBK));
+    const auto tip = tips_.find(reinterpret_cast<HWND>(tool.uId));
+    if (shown && tip != tips_.end()) {
+        // The text's place in the tip: inside the tool tip's margins and the
+        // edge it leaves around them.
+        RECT margin{};
+        ::SendMessageW(toolTips_, TTM_GETMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
+        const int edge = ::MulDiv(kTipEdgeAt96, static_cast<int>(WindowDpi(hwnd())), USER_DEFAULT_SCREEN_DPI);
+        const RECT text{client.left + edge + margin.left, client.top + edge + margin.top,
+                        client.right - edge - margin.right, client.bottom - edge - margin.bottom};
+        ::SetTextColor(dc, ::GetSysColor(COLOR_INFOTEXT));
+        DrawParagraphs(dc, tip->second, text, tipFont_);
+    }
+    ::EndPaint(toolTips_, &paint);
 }
 
 window::frmAbout& Form1Window::MakeAbout() {
@@ -140,14 +187,7 @@ void Form1Window::SetDescription(std::string_view control, std::string_view utf8
     tool.hinst = instance_;
     tool.lpszText = text.data();
     ::SendMessageW(toolTips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    // A description that reads the date out in Persian is read right to
-    // left; its English line, letters and numbers only at its ends, keeps
-    // its own order within it.
-    if (::SendMessageW(toolTips_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
-        tool.uFlags = HasArabicScript(text) ? tool.uFlags | TTF_RTLREADING : tool.uFlags & ~static_cast<UINT>(TTF_RTLREADING);
-        tool.lpszText = text.data();
-        ::SendMessageW(toolTips_, TTM_SETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    tips_[hwnd_control] = std::move(text);
 }
 
 void Form1Window::FocusAndSelectAll(std::string_view control) {

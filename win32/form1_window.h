@@ -10,7 +10,9 @@
 #include "window/program_lifetime.h"
 #include "window/window_view.h"
 
+#include <map>
 #include <memory>
+#include <string>
 
 namespace velmora::win32 {
 
@@ -37,6 +39,9 @@ private:
     window::frmAbout& MakeAbout();
     POINT NotePosition() const;
     void AddResultToolTips();
+    static LRESULT CALLBACK ToolTipProc(HWND tip, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR data);
+    void PaintToolTip();
 
     HINSTANCE instance_;
     HWND hiddenOwner_;
@@ -47,6 +52,8 @@ private:
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<ResultNote> note_;
     HWND toolTips_ = nullptr;
+    HFONT tipFont_ = nullptr;
+    std::map<HWND, std::wstring> tips_;  // each result box's tip text
 };
 
 }  // namespace velmora::win32

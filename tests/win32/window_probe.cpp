@@ -11,6 +11,7 @@
 //   window_probe windows     "<class>\t<title>" of each visible Velmora
 //                            top-level window (message boxes as #32770)
 //   window_probe note        text of the visible result note
+//   window_probe foreground  title of the foreground window
 //
 // Prints nothing where there is nothing to report. Queries go out with
 // SendMessageTimeout, which a window inside a modal loop (a message box)
@@ -128,6 +129,10 @@ int Run(int argc, char** argv) {
     }
     if (command == "msgbox") {
         if (HWND box = VisibleWindowOf(kDialogClass)) Print(TextOf(::GetDlgItem(box, kMessageBoxTextId)));
+        return 0;
+    }
+    if (command == "foreground") {
+        if (HWND window = ::GetForegroundWindow()) Print(TextOf(window));
         return 0;
     }
     if (command == "note") {
