@@ -1,0 +1,41 @@
+#include "window/to_persian_notes.h"
+
+#include "calendar/official_persian.h"
+#include "window/note_text.h"
+#include "window/persian_numbers.h"
+
+namespace velmora::window {
+
+namespace {
+
+// The window shows the arithmetic calendar's date; in the years that the
+// official calendar covers, it may give the same day another date.
+std::optional<Note> OfficialCalendarNote(const ConvertedToPersian& date) {
+    const std::optional<DateFields> official = JulianDayToOfficialPersian(date.dayNumber);
+    if (!official) return std::nullopt;
+    const DateFields& p = date.persian;
+    if (official->year == p.year && official->month == p.month && official->day == p.day) return std::nullopt;
+    return Note{"در تقویم رسمی ایران این روز " + PersianDateNumbers(*official) +
+                    " است. این برنامه تاریخ\u200Cها را با تقویم حسابی می\u200Cشمارد.",
+                "In the official Iranian calendar this day is " + DateNumbers(*official) +
+                    ". Velmora counts with the arithmetic calendar."};
+}
+
+std::optional<Note> JulianCalendarNote(const ConvertedToPersian& date) {
+    if (date.from != TargetCalendar::Gregorian || date.dayNumber > kLastJulianCalendarDay) return std::nullopt;
+    return Note{"تاریخ\u200Cهای میلادی تا ۴ اکتبر ۱۵۸۲ به تقویم ژولینی خوانده می\u200Cشوند؛ تقویم گرگوری از "
+                "۱۵ اکتبر ۱۵۸۲ آغاز می\u200Cشود.",
+                "Dates up to 4 October 1582 are read in the Julian calendar; the Gregorian calendar starts on "
+                "15 October 1582."};
+}
+
+}  // namespace
+
+std::string ToPersianNoteText(const ConvertedToPersian& date) {
+    std::vector<Note> notes;
+    AddNote(notes, date, OfficialCalendarNote);
+    AddNote(notes, date, JulianCalendarNote);
+    return NotesText(notes);
+}
+
+}  // namespace velmora::window
