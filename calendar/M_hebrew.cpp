@@ -292,4 +292,37 @@ void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& mon
     day = Narrow16(CheckedAdd32(dayOfMonth, 1));
 }
 
+// The inverse of JulianDayToHebrew: the day index of 1 Tishri of the year
+// (HebrewElapsedDays, in its 64-bit form), plus the lengths of the months
+// before the month as LastDayOfHebrewMonth counts them, plus the day less
+// one, from the epoch. The year's length, which Heshvan and Kislev depend
+// on, comes from the start of the next year. For years 1..32767 no checked
+// operation can fail; a failure would still give nullopt, never an error.
+std::optional<JulianDayNumber> HebrewToJulianDay(std::int16_t year, std::int16_t month,
+                                                 std::int16_t day) {
+    constexpr std::int16_t kFirstYear = 1;
+    constexpr std::int16_t kLeapYearMonths = 13;
+    if (year < kFirstYear || month < 1 || day < 1) return std::nullopt;
+    try {
+        const bool leap = HebrewLeapYear(year);
+        if (month > (leap ? kLeapYearMonths : kMonthsPerCommonYear)) return std::nullopt;
+        const std::int32_t start = detail::HebrewYearStart(year);
+        // Computed once, and only for a month past Tishri.
+        std::int32_t length = 0;
+        const auto yearLength = [year, start, &length] {
+            if (length == 0)
+                length = CheckedSub32(detail::HebrewYearStart(CheckedAdd32(year, 1)), start);
+            return length;
+        };
+        std::int32_t daysBefore = 0;
+        for (std::int16_t m = 1; m < month; ++m)
+            daysBefore = CheckedAdd32(daysBefore, MonthLength(m, leap, yearLength));
+        if (day > MonthLength(month, leap, yearLength)) return std::nullopt;
+        return CheckedAdd32(CheckedAdd32(kHebrewEpoch, start),
+                            CheckedAdd32(daysBefore, day - 1));
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
 }  // namespace velmora

@@ -2,6 +2,8 @@
 // month lengths, and day numbers to Hebrew dates.
 #pragma once
 
+#include <optional>
+
 #include "numeric.h"
 
 namespace velmora {
@@ -28,5 +30,14 @@ std::int16_t LastDayOfHebrewMonth(std::int32_t year, std::int16_t month);
 // 1 Tishri of year 1) give 0, 0, 0.
 void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
                        std::int16_t& day);
+
+// The day number of a Hebrew date: year 1 or later, month 1..12 in a common
+// year and 1..13 in a leap year, numbered as JulianDayToHebrew numbers them
+// (Tishri = 1; in a leap year Adar I = 6 and Adar II = 7), and day
+// 1..LastDayOfHebrewMonth. nullopt for any other fields. Years up to 32767
+// convert, also past 32745/12/4 (day number 12307951), the last day
+// JulianDayToHebrew converts. Never raises.
+std::optional<JulianDayNumber> HebrewToJulianDay(std::int16_t year, std::int16_t month,
+                                                 std::int16_t day);
 
 }  // namespace velmora

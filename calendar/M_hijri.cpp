@@ -361,4 +361,66 @@ std::int32_t IslamicMonthLunation(JulianDayNumber jd) {
     return FindMonthOf(jd, year, month, day).lunation;
 }
 
+// ---- Islamic dates to day numbers ------------------------------------------
+// The inverse of JulianDayToIslamic. Its month of lunation n holds the days
+// from the first day whose midnight, jd - 0.5, is not before
+// MonthStartInstant(n), up to the day before the next month's first day;
+// year and month number the lunation n = 1048 + 12 * (Y - 1405) + month - 1,
+// Y the astronomical year (Y = year for year >= 1, year + 1 before the era).
+
+namespace {
+
+constexpr std::int16_t kShortestMonthDays = 29;
+constexpr std::int16_t kLongestMonthDays = 30;
+
+// The lunation of month (1..12) of a year other than 0.
+std::int32_t LunationOfMonth(std::int16_t year, std::int16_t month) {
+    const std::int32_t astronomicalYear = year > 0 ? year : year + 1;
+    return (astronomicalYear - static_cast<std::int32_t>(kEpochYear)) * kMonthsPerYear +
+           (month - 1) + kEpochLunation;
+}
+
+// The first day of lunation n's month: with f its start instant, the day
+// after floor(f) when that day's midnight is not before f, else the day after.
+// The comparison is the one the search of JulianDayToIslamic makes.
+JulianDayNumber FirstDayOfMonth(std::int32_t n) {
+    const double f = MonthStartInstant(n);
+    const JulianDayNumber next = CheckedAdd32(FloorToInt32(f), 1);
+    const double nextDayStart = next - kMidnightFraction;
+    return nextDayStart < f ? CheckedAdd32(next, 1) : next;
+}
+
+bool IsIslamicMonth(std::int16_t year, std::int16_t month) {
+    return year != 0 && month >= 1 && month <= kMonthsPerYear;
+}
+
+}  // namespace
+
+std::optional<JulianDayNumber> IslamicToJulianDay(std::int16_t year, std::int16_t month,
+                                                  std::int16_t day) {
+    if (!IsIslamicMonth(year, month) || day < 1 || day > kLongestMonthDays) return std::nullopt;
+    try {
+        const std::int32_t n = LunationOfMonth(year, month);
+        const JulianDayNumber first = FirstDayOfMonth(n);
+        // Every month has at least 29 days; only a 30th needs the next month.
+        if (day > kShortestMonthDays &&
+            CheckedSub32(FirstDayOfMonth(CheckedAdd32(n, 1)), first) < day)
+            return std::nullopt;
+        return CheckedAdd32(first, day - 1);
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::int16_t> IslamicMonthLength(std::int16_t year, std::int16_t month) {
+    if (!IsIslamicMonth(year, month)) return std::nullopt;
+    try {
+        const std::int32_t n = LunationOfMonth(year, month);
+        return static_cast<std::int16_t>(
+            CheckedSub32(FirstDayOfMonth(CheckedAdd32(n, 1)), FirstDayOfMonth(n)));
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
 }  // namespace velmora

@@ -2,6 +2,8 @@
 // the month starts and dates derived from them.
 #pragma once
 
+#include <optional>
+
 #include "numeric.h"
 
 namespace velmora {
@@ -34,5 +36,19 @@ void JulianDayToIslamic(JulianDayNumber jd, std::int16_t& year, std::int16_t& mo
 // still give their lunation while they have a civil date; days without one
 // raise OverflowError.
 std::int32_t IslamicMonthLunation(JulianDayNumber jd);
+
+// The day number that JulianDayToIslamic turns into exactly this date: year
+// not 0 (-1 precedes 1), month 1..12, day 1..29, or 30 in a month that has
+// a 30th day. nullopt for every other date; every date of a 16-bit year
+// other than those lies within the convertible days -9663479..13559958, and
+// 32767/12 has 29 days. The month's lunation follows from year and month
+// directly; its first day is the first day whose midnight is at or after
+// MonthStartInstant. Never raises.
+std::optional<JulianDayNumber> IslamicToJulianDay(std::int16_t year, std::int16_t month,
+                                                  std::int16_t day);
+
+// Days in month (1..12) of the Islamic year (not 0), 29 or 30, as
+// JulianDayToIslamic counts them; nullopt for other fields. Never raises.
+std::optional<std::int16_t> IslamicMonthLength(std::int16_t year, std::int16_t month);
 
 }  // namespace velmora

@@ -62,4 +62,108 @@ JulianDayNumber PersianToJulianDay(std::int16_t year, std::int16_t month, std::i
     return jd;
 }
 
+// ---- Day numbers to Persian dates -----------------------------------------
+// The inverse of PersianToJulianDay. Years are counted here by their cycle
+// base, year - 474 from year 0 on and year - 473 before it, which runs
+// without a gap (years 0 and -1 share base -474; the dates are given in -1).
+// 1 Farvardin of a base is the forward formula with month 1 and day 1; its
+// values fit 32 bits for every base of a 16-bit year and the one after
+// 32767, so it needs no checks and cannot raise.
+
+namespace {
+
+constexpr std::int32_t YearStartOfBase(std::int32_t base) {
+    const std::int32_t cycleYear = base % kCycleYears + kCycleAnchor;
+    const std::int32_t leapDays = (cycleYear * kLeapNumerator - kLeapOffset) / kLeapDenominator;
+    const std::int32_t firstDay = 1;
+    return (base / kCycleYears) * kDaysPerCycle + leapDays + firstDay +
+           (cycleYear - 1) * kDaysPerCommonYear + kDayNumberOffset;
+}
+
+constexpr std::int32_t BaseOfYear(std::int32_t year) {
+    return year - (year >= 0 ? kCycleAnchor : kCycleAnchorBeforeEra);
+}
+
+// The year of a base; base -474 is shown as year -1, never as 0.
+constexpr std::int32_t YearOfBase(std::int32_t base) {
+    const std::int32_t yearFromZero = base + kCycleAnchor;
+    return yearFromZero >= 1 ? yearFromZero : yearFromZero - 1;
+}
+
+constexpr std::int32_t kFirstBase = BaseOfYear(kFirstPersianYear);
+constexpr std::int32_t kLastBase = BaseOfYear(kLastPersianYear);
+constexpr JulianDayNumber kFirstDay = YearStartOfBase(kFirstBase);
+constexpr JulianDayNumber kDayAfterLast = YearStartOfBase(kLastBase + 1);
+static_assert(kFirstDay == -9847175);  // -32295/1/1
+static_assert(YearStartOfBase(BaseOfYear(1)) == 1948321);  // 1/1/1
+
+// Months 1..6 fill the first 186 days, months 7..11 the next 150, and
+// month 12 the rest of the year (the forward's offsets (month - 1) * 31 up to
+// month 7 and (month - 1) * 30 + 6 from month 8 meet there).
+constexpr std::int16_t kMonthsPerYear = 12;
+constexpr std::int32_t kLongMonthsDays = (kLastLongMonth - 1) * kLongMonthDays;  // 186
+constexpr std::int32_t kDaysBeforeLastMonth =
+    (kMonthsPerYear - 1) * kShortMonthDays + kShortMonthShift;  // 336
+static_assert(kLongMonthsDays == 186 && kDaysBeforeLastMonth == 336);
+
+// The mean year, 1029983 / 2820 days, puts the estimate within a year of the
+// base that holds the day.
+constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    return a / b - (a % b != 0 && a < 0 ? 1 : 0);
+}
+
+std::int32_t BaseHolding(JulianDayNumber day) {
+    const std::int64_t sinceEpoch = std::int64_t{day} - YearStartOfBase(BaseOfYear(1));
+    std::int32_t base = static_cast<std::int32_t>(FloorDiv(sinceEpoch * kCycleYears, kDaysPerCycle)) +
+                        BaseOfYear(1);
+    if (base < kFirstBase) base = kFirstBase;
+    if (base > kLastBase) base = kLastBase;
+    while (YearStartOfBase(base) > day) --base;
+    while (YearStartOfBase(base + 1) <= day) ++base;
+    return base;
+}
+
+// Month (1..12) and day of the day dayOfYear days after 1 Farvardin.
+DateFields MonthAndDay(std::int32_t year, std::int32_t dayOfYear) {
+    std::int32_t month, dayOfMonth;
+    if (dayOfYear < kLongMonthsDays) {
+        month = dayOfYear / kLongMonthDays + 1;
+        dayOfMonth = dayOfYear % kLongMonthDays;
+    } else {
+        const std::int32_t fromMonth7 = dayOfYear - kLongMonthsDays;
+        const std::int32_t monthsPast7 = fromMonth7 / kShortMonthDays;
+        constexpr std::int32_t kLastMonthPast7 = kMonthsPerYear - kLastLongMonth;  // 5
+        month = kLastLongMonth + (monthsPast7 < kLastMonthPast7 ? monthsPast7 : kLastMonthPast7);
+        dayOfMonth = fromMonth7 - (month - kLastLongMonth) * kShortMonthDays;
+    }
+    return {static_cast<std::int16_t>(year), static_cast<std::int16_t>(month),
+            static_cast<std::int16_t>(dayOfMonth + 1)};
+}
+
+bool IsPersianMonth(std::int16_t year, std::int16_t month) {
+    return year != 0 && year >= kFirstPersianYear && month >= 1 && month <= kMonthsPerYear;
+}
+
+}  // namespace
+
+std::optional<DateFields> JulianDayToPersian(JulianDayNumber day) {
+    if (day < kFirstDay || day >= kDayAfterLast) return std::nullopt;
+    const std::int32_t base = BaseHolding(day);
+    return MonthAndDay(YearOfBase(base), day - YearStartOfBase(base));
+}
+
+std::optional<std::int16_t> PersianMonthLength(std::int16_t year, std::int16_t month) {
+    if (!IsPersianMonth(year, month)) return std::nullopt;
+    if (month < kLastLongMonth) return static_cast<std::int16_t>(kLongMonthDays);
+    if (month < kMonthsPerYear) return static_cast<std::int16_t>(kShortMonthDays);
+    const std::int32_t base = BaseOfYear(year);
+    return static_cast<std::int16_t>(YearStartOfBase(base + 1) - YearStartOfBase(base) -
+                                     kDaysBeforeLastMonth);
+}
+
+bool IsPersianDate(std::int16_t year, std::int16_t month, std::int16_t day) {
+    const std::optional<std::int16_t> length = PersianMonthLength(year, month);
+    return length && day >= 1 && day <= *length;
+}
+
 }  // namespace velmora

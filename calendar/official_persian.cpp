@@ -98,4 +98,46 @@ std::optional<JulianDayNumber> OfficialPersianToJulianDay(std::int16_t year, std
     return kYears.nowruz[index] + DaysBeforeMonth(month) + (day - 1);
 }
 
+namespace {
+
+// The day after the last covered day: 1 Farvardin of the year after 1498.
+constexpr JulianDayNumber kDayAfterLastCovered =
+    kLastNowruz + kCommonYearDays + (kYears.leap[YearIndex(kOfficialPersianLastYear)] ? 1 : 0);
+static_assert(kDayAfterLastCovered == 2495454);
+
+// The covered year that holds a covered day: four years hold 1461 days
+// here, give or take one, so the estimate is off by at most a year.
+std::size_t YearIndexHolding(JulianDayNumber day) {
+    constexpr std::int32_t kDaysPerFourYears = 4 * kCommonYearDays + 1;
+    std::size_t index = static_cast<std::size_t>((day - kFirstNowruz) * 4 / kDaysPerFourYears);
+    if (index >= kCoveredYears) index = kCoveredYears - 1;
+    while (kYears.nowruz[index] > day) --index;
+    while (index + 1 < kCoveredYears && kYears.nowruz[index + 1] <= day) ++index;
+    return index;
+}
+
+}  // namespace
+
+// The inverse of OfficialPersianToJulianDay: the year from the table of
+// 1 Farvardin, the month from the days before it as DaysBeforeMonth counts
+// them (six months of 31 days, then months of 30; Esfand takes the rest).
+std::optional<DateFields> JulianDayToOfficialPersian(JulianDayNumber day) {
+    if (day < kFirstNowruz || day >= kDayAfterLastCovered) return std::nullopt;
+    const std::size_t index = YearIndexHolding(day);
+    const std::int32_t dayOfYear = day - kYears.nowruz[index];
+    const std::int32_t longMonthsDays = kLastLongMonth * kLongMonthDays;  // 186
+    std::int32_t month, dayOfMonth;
+    if (dayOfYear < longMonthsDays) {
+        month = dayOfYear / kLongMonthDays + 1;
+        dayOfMonth = dayOfYear % kLongMonthDays;
+    } else {
+        const std::int32_t afterLongMonths = dayOfYear - longMonthsDays;
+        // At most 179 days (Esfand 30 of a leap year), so the month is at most 12.
+        month = kLastLongMonth + 1 + afterLongMonths / kShortMonthDays;
+        dayOfMonth = afterLongMonths % kShortMonthDays;
+    }
+    return DateFields{static_cast<std::int16_t>(kOfficialPersianFirstYear + index),
+                      static_cast<std::int16_t>(month), static_cast<std::int16_t>(dayOfMonth + 1)};
+}
+
 }  // namespace velmora

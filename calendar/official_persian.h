@@ -22,4 +22,10 @@ inline constexpr std::int16_t kOfficialPersianLastYear = 1498;
 std::optional<JulianDayNumber> OfficialPersianToJulianDay(std::int16_t year, std::int16_t month,
                                                           std::int16_t day);
 
+// The official calendar's date of day number day: month 1..12 and day 1..the
+// month's length as above. nullopt outside the covered years, that is
+// before 1206/1/1 (day number 2388438, 22 March 1827) and after 1498/12/30
+// (2495453, 20 March 2120). Never raises.
+std::optional<DateFields> JulianDayToOfficialPersian(JulianDayNumber day);
+
 }  // namespace velmora
