@@ -58,7 +58,7 @@ struct Calendar {
     // Both directions between a day number and a date of this calendar.
     // toDayNumber gives nothing for a date that the calendar does not have.
     std::optional<JulianDayNumber> (*toDayNumber)(std::int16_t year, std::int16_t month, std::int16_t day);
-    void (*fromDayNumber)(JulianDayNumber day, std::int16_t& year, std::int16_t& month, std::int16_t& day);
+    void (*fromDayNumber)(JulianDayNumber jd, std::int16_t& year, std::int16_t& month, std::int16_t& day);
 
     // The month of a date that toDayNumber accepts.
     MonthName (*monthName)(const DateFields& date);

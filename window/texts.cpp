@@ -1,5 +1,6 @@
 #include "window/texts.h"
 
+#include "calendar/M_persian.h"
 #include "window/persian_numbers.h"
 
 namespace velmora::window {
@@ -49,7 +50,8 @@ std::string InvalidDateText(const CalendarName& calendar, const DateFields& type
 
 std::string PersianYearOutOfRangeText() {
     return "This day lies outside the Persian years Velmora counts\n"
-           "روز این تاریخ بیرون از سال\u200Cهایی است که این برنامه در تقویم هجری شمسی می\u200Cشمارد.";
+           "سال هجری شمسی این روز بیرون از سال\u200Cهای " + LeftToRightRun(FormatInt16(kFirstPersianYear)) +
+           " تا " + FormatInt16(kLastPersianYear) + " است که این برنامه می\u200Cشمارد.";
 }
 
 std::span<const AccessibleText> ToPersianAccessibleTexts() { return kToPersianAccessibleTexts; }
