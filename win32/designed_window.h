@@ -25,9 +25,10 @@ protected:
     DesignedWindow(const window::WindowDesign& design, DWORD style, DWORD exStyle);
 
     // Creates the window at the design's client size for the DPI it opens on
-    // and builds its controls; at (x, y) when given, else where the system puts it.
+    // and builds its controls; at (x, y) when given, else where the system
+    // puts it. A menu bar, when given, lies above the designed client area.
     void Create(HINSTANCE instance, const wchar_t* className, HWND owner, int (*idOf)(std::string_view),
-                const POINT* clientTopLeft);
+                const POINT* clientTopLeft, HMENU menu = nullptr);
 
     // Puts the client area's top-left corner at a screen point.
     void PlaceClientAt(POINT screen);

@@ -1,14 +1,12 @@
 #include "form1_window.h"
 
+#include "clipboard.h"
 #include "control_ids.h"
 #include "dpi.h"
 #include "text_encoding.h"
 #include "window/form1_design.h"
+#include "window/menus.h"
 #include "window/texts.h"
-
-#include <commctrl.h>
-
-#include <vector>
 
 namespace velmora::win32 {
 namespace {
@@ -18,9 +16,6 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 constexpr const char* kResultBoxes[] = {"Text4", "Text5", "Text6"};
-
-// How far below the result boxes the note opens, in pixels at 96 DPI.
-constexpr int kNoteGapAt96 = 4;
 
 std::wstring WindowText(HWND hwnd) {
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
@@ -38,8 +33,12 @@ Form1Window::Form1Window(HINSTANCE instance, HWND hiddenOwner, platform::Service
       services_(services),
       lifetime_(lifetime),
       accessibility_(accessibility),
-      logic_(*this, services, [this]() -> window::frmAbout& { return MakeAbout(); }) {
-    Create(instance, kForm1Class, nullptr, &Form1ControlId, nullptr);
+      logic_(
+          *this, services, [this]() -> window::frmAbout& { return MakeAbout(); },
+          [this]() -> window::frmToPersian& { return MakeToPersian(); }),
+      menus_(window::Form1Menus()) {
+    Create(instance, kForm1Class, nullptr, &Form1ControlId, nullptr, menus_.menu());
+    menus_.AttachTo(hwnd());
     // Results can be selected and copied, not edited; they keep their focus stop.
     for (const char* box : kResultBoxes) ::SendMessageW(controls_.Control(box), EM_SETREADONLY, TRUE, 0);
     for (const window::AccessibleText& text : window::Form1AccessibleTexts()) {
@@ -47,6 +46,9 @@ Form1Window::Form1Window(HINSTANCE instance, HWND hiddenOwner, platform::Service
         if (text.name != nullptr) accessibility_.SetName(control, text.name);
         accessibility_.SetDescription(control, text.description);
     }
+    toolTips_ = std::make_unique<ResultToolTips>(
+        instance, hwnd(),
+        std::vector<HWND>{controls_.Control("Text4"), controls_.Control("Text5"), controls_.Control("Text6")});
     SetFocusTo(controls_.Control("Text1"));
 }
 
@@ -58,58 +60,37 @@ void Form1Window::Show(int showCommand) {
     lifetime_.Loaded(this);
 }
 
-// Hovering a result box shows its description, the date read out in words.
-void Form1Window::AddResultToolTips() {
-    toolTips_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
-                                  instance_, nullptr);
-    for (const char* box : kResultBoxes) {
-        TOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = hwnd();
-        tool.uId = reinterpret_cast<UINT_PTR>(controls_.Control(box));
-        tool.lpszText = const_cast<wchar_t*>(L"");
-        ::SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-    ::SendMessageW(toolTips_, TTM_SETMAXTIPWIDTH, 0, ::MulDiv(360, static_cast<int>(WindowDpi(hwnd())), 96));
-}
-
 window::frmAbout& Form1Window::MakeAbout() {
     about_ = std::make_unique<AboutWindow>(instance_, hiddenOwner_, services_, lifetime_, accessibility_);
     return about_->logic();
 }
 
+window::frmToPersian& Form1Window::MakeToPersian() {
+    toPersian_ = std::make_unique<ToPersianWindow>(instance_, services_, lifetime_, accessibility_);
+    return toPersian_->logic();
+}
+
 LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CLOSE:
-            if (note_) note_->Dismiss();
-            ::ShowWindow(hwnd(), SW_HIDE);
-            lifetime_.Unloaded(this);
-            return 0;
-        // The note follows the result boxes, and waits while Form1 is
-        // minimised or disabled by a message box. (The window moves while it
-        // is built, before the note exists.)
-        case WM_MOVE:
-            if (note_ && ::IsWindowVisible(note_->hwnd())) note_->Resume(NotePosition());
-            break;
-        case WM_SIZE:
-            if (note_ && wParam == SIZE_MINIMIZED) note_->Suspend();
-            else if (note_ && ::IsWindowEnabled(hwnd())) note_->Resume(NotePosition());
-            break;
-        case WM_ENABLE:
-            if (note_ && wParam == FALSE) note_->Suspend();
-            else if (note_ && !::IsIconic(hwnd())) note_->Resume(NotePosition());
-            break;
-        default:
-            break;
+    if (message == WM_CLOSE) {
+        if (note_) note_->Dismiss();
+        ::ShowWindow(hwnd(), SW_HIDE);
+        lifetime_.Unloaded(this);
+        return 0;
     }
+    // The note follows the result boxes. (The window moves while it is
+    // built, before the note exists.)
+    if (note_) note_->FollowOwner(hwnd(), message, wParam, NotePosition());
     return DesignedWindow::HandleMessage(message, wParam, lParam);
 }
 
 void Form1Window::OnCommand(int id, int notification) {
     if (id == IDCANCEL) {  // Esc dismisses the note
         if (note_) note_->Dismiss();
+        return;
+    }
+    // Menu items and their accelerators (notifications 0 and 1).
+    if (const std::optional<window::MenuCommand> command = MenuBar::CommandOf(id)) {
+        logic_.Menu_Click(*command);
         return;
     }
     if (notification != BN_CLICKED) return;
@@ -129,25 +110,9 @@ void Form1Window::SetText(std::string_view control, std::string_view utf8) {
 }
 
 void Form1Window::SetDescription(std::string_view control, std::string_view utf8) {
-    const HWND hwnd_control = controls_.Control(control);
-    accessibility_.SetDescription(hwnd_control, utf8);
-    if (toolTips_ == nullptr) AddResultToolTips();  // made on the first result, not at start
-    std::wstring text = Utf8ToWide(utf8);
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = hwnd();
-    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_control);
-    tool.hinst = instance_;
-    tool.lpszText = text.data();
-    ::SendMessageW(toolTips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    // A description that reads the date out in Persian is read right to
-    // left; its English line, letters and numbers only at its ends, keeps
-    // its own order within it.
-    if (::SendMessageW(toolTips_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
-        tool.uFlags = HasArabicScript(text) ? tool.uFlags | TTF_RTLREADING : tool.uFlags & ~static_cast<UINT>(TTF_RTLREADING);
-        tool.lpszText = text.data();
-        ::SendMessageW(toolTips_, TTM_SETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    const HWND box = controls_.Control(control);
+    accessibility_.SetDescription(box, utf8);
+    toolTips_->Set(box, utf8);
 }
 
 void Form1Window::FocusAndSelectAll(std::string_view control) {
@@ -156,17 +121,7 @@ void Form1Window::FocusAndSelectAll(std::string_view control) {
     ::SendMessageW(box, EM_SETSEL, 0, -1);
 }
 
-// Just below the client area, level with the result boxes' left edge.
-POINT Form1Window::NotePosition() const {
-    RECT boxes;
-    ::GetWindowRect(controls_.Control("Text4"), &boxes);
-    RECT client;
-    ::GetClientRect(hwnd(), &client);
-    POINT below{0, client.bottom};
-    ::ClientToScreen(hwnd(), &below);
-    const int gap = ::MulDiv(kNoteGapAt96, static_cast<int>(WindowDpi(hwnd())), USER_DEFAULT_SCREEN_DPI);
-    return POINT{boxes.left, below.y + gap};
-}
+POINT Form1Window::NotePosition() const { return NotePositionBelow(hwnd(), controls_.Control("Text4")); }
 
 void Form1Window::SetResultNote(std::string_view utf8) {
     if (utf8.empty() && !note_) return;
@@ -174,5 +129,9 @@ void Form1Window::SetResultNote(std::string_view utf8) {
     if (!note_) note_ = std::make_unique<ResultNote>(instance_, hwnd(), accessibility_);
     note_->Show(utf8, NotePosition(), WindowDpi(hwnd()));
 }
+
+void Form1Window::CopyToClipboard(std::string_view utf8) { CopyTextToClipboard(hwnd(), utf8); }
+
+void Form1Window::SetCopyEnabled(bool enabled) { menus_.SetEnabled(window::MenuCommand::CopyResult, enabled); }
 
 }  // namespace velmora::win32
