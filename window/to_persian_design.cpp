@@ -37,7 +37,7 @@ constexpr ControlDesign kControls[] = {
     {"cmdFromHebrew", CommandButton, FromCaption(TargetCalendar::Hebrew),
      3360, 1020, 975, 615, 5, Tahoma(8.25, true), kDefaultColour, 0, true},
     {"lblCalendar", Label, "",
-     120, 1680, 1095, 375, 13, Tahoma(9.75), kDefaultColour, 0, true},
+     120, 1680, 1095, 375, 13, Tahoma(8.25), kDefaultColour, 0, true},
     {"txtPersianYear", TextBox, "",
      1320, 1680, 975, 375, 6, kWindowDefaultFont, kDefaultColour, 0, false},
     {"txtPersianMonth", TextBox, "",
