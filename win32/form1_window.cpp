@@ -79,6 +79,8 @@ LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     // The note follows the result boxes. (The window moves while it is
     // built, before the note exists.)
+    if (message == WM_MEASUREITEM && menus_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+    if (message == WM_DRAWITEM && menus_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
     if (note_) note_->FollowOwner(hwnd(), message, wParam, NotePosition());
     return DesignedWindow::HandleMessage(message, wParam, lParam);
 }

@@ -54,6 +54,8 @@ LRESULT ToPersianWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         Unload();
         return 0;
     }
+    if (message == WM_MEASUREITEM && menus_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+    if (message == WM_DRAWITEM && menus_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
     if (note_) note_->FollowOwner(hwnd(), message, wParam, NotePosition());
     return DesignedWindow::HandleMessage(message, wParam, lParam);
 }
