@@ -1,6 +1,10 @@
 // Velmora's three conversions against ICU4C on the same dates in the same
-// run, and whole-range sweeps of each conversion.
+// run, the three conversions back to the Persian calendar against ICU4C on
+// the same days, and whole-range sweeps of each conversion.
+#include "M_civil.h"
 #include "M_convert.h"
+#include "M_hebrew.h"
+#include "M_hijri.h"
 #include "M_persian.h"
 #include "icu_converter.h"
 #include "persian_dates.h"
@@ -10,6 +14,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace velmora::bench {
 namespace {
@@ -120,6 +127,98 @@ void CheckAgreement() {
                 "of these Persian dates\n", Workload().size(), persianRuleDifferences);
 }
 
+// ---- Back to the Persian calendar ------------------------------------------
+// The days of the same workload, as dates of the source calendar: each side
+// gets the dates in its own numbering of months (ICU counts from 0 and
+// numbers Hebrew months its own way) and, for the Islamic calendar, its own
+// months, which ICU computes from another ephemeris and month-start rule.
+
+using Inverse = std::optional<JulianDayNumber> (*)(std::int16_t, std::int16_t, std::int16_t);
+using Forward = void (*)(JulianDayNumber, std::int16_t&, std::int16_t&, std::int16_t&);
+
+std::vector<DateFields> SourceDates(Forward toSource) {
+    std::vector<DateFields> dates;
+    for (const DateFields& p : Workload()) {
+        DateFields d{};
+        toSource(PersianToJulianDay(p.year, p.month, p.day), d.year, d.month, d.day);
+        dates.push_back(d);
+    }
+    return dates;
+}
+
+std::vector<DateFields> IcuSourceDates(const char* source) {
+    IcuToPersianConverter icu(source);
+    std::vector<DateFields> dates;
+    for (const DateFields& p : Workload())
+        dates.push_back(icu.SourceFieldsOf(PersianToJulianDay(p.year, p.month, p.day)));
+    return dates;
+}
+
+// The inverse of the source calendar, then the arithmetic Persian calendar.
+std::optional<DateFields> ToPersian(Inverse inverse, const DateFields& d) {
+    const std::optional<JulianDayNumber> jd = inverse(d.year, d.month, d.day);
+    if (!jd) return std::nullopt;
+    return JulianDayToPersian(*jd);
+}
+
+void RunVelmoraToPersian(benchmark::State& state, Inverse inverse, Forward toSource) {
+    const std::vector<DateFields> dates = SourceDates(toSource);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const std::optional<DateFields> persian = ToPersian(inverse, dates[i]);
+        KeepResult(*persian);
+        if (++i == dates.size()) i = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+void RunIcuToPersian(benchmark::State& state, const char* source) {
+    const std::vector<DateFields> dates = IcuSourceDates(source);
+    IcuToPersianConverter icu(source);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        KeepResult(icu.Convert(dates[i]));
+        if (++i == dates.size()) i = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+struct Source {
+    const char* name;
+    Inverse inverse;
+    Forward toSource;
+    const char* icuLocale;
+};
+
+const Source kSources[] = {
+    {"GregorianToPersian", GregorianToJulianDay, JulianDayToGregorian, "@calendar=gregorian"},
+    {"HebrewToPersian", HebrewToJulianDay, JulianDayToHebrew, "@calendar=hebrew"},
+    {"IslamicToPersian", IslamicToJulianDay, JulianDayToIslamic, "@calendar=islamic"},
+};
+
+// Before timing: every source date of the workload leads Velmora back to
+// its Persian date, and ICU, given its own dates of the same days, gives the
+// Persian date of its own leap rule, counted where it differs.
+void CheckWayBack() {
+    for (const Source& source : kSources) {
+        const std::vector<DateFields> ours = SourceDates(source.toSource);
+        const std::vector<DateFields> theirs = IcuSourceDates(source.icuLocale);
+        IcuToPersianConverter icu(source.icuLocale);
+        int differences = 0;
+        for (std::size_t i = 0; i < ours.size(); ++i) {
+            const std::optional<DateFields> persian = ToPersian(source.inverse, ours[i]);
+            if (!persian || !SameDate(*persian, Workload()[i])) {
+                std::fprintf(stderr, "%s does not lead back to %d/%d/%d\n", source.name,
+                             Workload()[i].year, Workload()[i].month, Workload()[i].day);
+                std::exit(1);
+            }
+            differences += !SameDate(*persian, icu.Convert(theirs[i]));
+        }
+        std::printf("%s: all %zu dates lead back; ICU's Persian date differs on %d\n",
+                    source.name, ours.size(), differences);
+    }
+}
+
 constexpr int kRepetitions = 5;
 
 void Register() {
@@ -143,6 +242,14 @@ void Register() {
         benchmark::RegisterBenchmark((name + "/icu_fresh").c_str(), RunIcuFresh, p.icuTarget)
             ->Repetitions(kRepetitions);
     }
+    for (const Source& source : kSources) {
+        const std::string name = source.name;
+        benchmark::RegisterBenchmark((name + "/velmora").c_str(), RunVelmoraToPersian,
+                                     source.inverse, source.toSource)
+            ->Repetitions(kRepetitions);
+        benchmark::RegisterBenchmark((name + "/icu").c_str(), RunIcuToPersian, source.icuLocale)
+            ->Repetitions(kRepetitions);
+    }
     const char* sweepNames[] = {"Sweep/Gregorian", "Sweep/Hebrew", "Sweep/Islamic"};
     for (std::size_t i = 0; i < std::size(pairs); ++i) {
         benchmark::RegisterBenchmark(sweepNames[i], Sweep, pairs[i].convert, pairs[i].range)
@@ -157,6 +264,7 @@ void Register() {
 
 int main(int argc, char** argv) {
     velmora::bench::CheckAgreement();
+    velmora::bench::CheckWayBack();
     velmora::bench::Register();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -2,6 +2,9 @@
 
 #include "M_julian.h"
 
+#include <array>
+#include <cstddef>
+
 namespace velmora {
 
 // The Fliegel-Van Flandern algorithm for the Gregorian calendar: 146097 days
@@ -73,11 +76,12 @@ constexpr bool InReformGap(std::int32_t year, std::int32_t month, std::int32_t d
            day < kFirstGregorianDayOfReformMonth;
 }
 
+constexpr std::array<std::int16_t, kMonthsPerYear> kCommonYearMonthLengths = {
+    31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
 constexpr std::int16_t MonthLength(std::int32_t month, bool leap) {
-    constexpr std::int16_t kLengths[kMonthsPerYear] = {31, 28, 31, 30, 31, 30,
-                                                       31, 31, 30, 31, 30, 31};
     if (month == kFebruary && leap) return 29;
-    return kLengths[month - 1];
+    return kCommonYearMonthLengths[static_cast<std::size_t>(month - 1)];
 }
 
 // Days from 1 March to day 1 of month in a year that starts in March:

@@ -1,5 +1,8 @@
 #include "M_hebrew.h"
 
+#include <array>
+#include <cstddef>
+
 #include "M_hebrew_detail.h"
 
 namespace velmora {
@@ -139,11 +142,11 @@ std::int32_t DaysInHebrewYear(std::int32_t year) {
 
 namespace {
 
-bool IsLongHeshvanLength(std::int32_t yearLength) {
+constexpr bool IsLongHeshvanLength(std::int32_t yearLength) {
     return yearLength % kYearLengthDigitBase == kLongHeshvanDigit;
 }
 
-bool IsShortKislevLength(std::int32_t yearLength) {
+constexpr bool IsShortKislevLength(std::int32_t yearLength) {
     return yearLength % kYearLengthDigitBase == kShortKislevDigit;
 }
 
@@ -151,10 +154,10 @@ bool IsShortKislevLength(std::int32_t yearLength) {
 // for Heshvan and Kislev, so a caller may pass a callable that computes it on
 // demand.
 template <typename YearLength>
-std::int16_t MonthLength(std::int16_t month, bool leap, YearLength yearLength) {
+constexpr std::int16_t MonthLength(std::int16_t month, bool leap, YearLength yearLength) {
     // Renumber a common year's months after Adar to the leap-year months of
     // the same length; month is at most 32767, so the sum fits 32 bits.
-    const std::int32_t shiftedMonth = month > kAdar && !leap ? CheckedAdd32(month, 1) : month;
+    const std::int32_t shiftedMonth = month > kAdar && !leap ? month + 1 : month;
     switch (shiftedMonth) {
         case kHeshvan:
             return IsLongHeshvanLength(yearLength()) ? kFullMonth : kShortMonth;
@@ -292,6 +295,27 @@ void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& mon
     day = Narrow16(CheckedAdd32(dayOfMonth, 1));
 }
 
+// Days from 1 Tishri to day 1 of each month (index 1..13) in a year whose
+// Heshvan has 29 days and Kislev 30, as MonthLength counts them, summed
+// while compiling; a long Heshvan adds a day from month 3 on, a short
+// Kislev takes one away from month 4 on.
+constexpr std::int32_t kRegularYearLength = 354;  // neither digit 3 nor 5
+constexpr std::int16_t kLeapYearMonths = 13;
+using DaysBeforeMonths = std::array<std::int32_t, kLeapYearMonths + 1>;
+
+constexpr DaysBeforeMonths RegularDaysBeforeMonths(bool leap) {
+    DaysBeforeMonths before{};
+    for (std::int16_t month = 2; month <= kLeapYearMonths; ++month)
+        before[static_cast<std::size_t>(month)] =
+            before[static_cast<std::size_t>(month - 1)] +
+            MonthLength(static_cast<std::int16_t>(month - 1), leap, [] { return kRegularYearLength; });
+    return before;
+}
+
+constexpr DaysBeforeMonths kCommonYearDaysBefore = RegularDaysBeforeMonths(false);
+constexpr DaysBeforeMonths kLeapYearDaysBefore = RegularDaysBeforeMonths(true);
+static_assert(kCommonYearDaysBefore[12] == 325 && kLeapYearDaysBefore[13] == 355);
+
 // The inverse of JulianDayToHebrew: the day index of 1 Tishri of the year
 // (HebrewElapsedDays, in its 64-bit form), plus the lengths of the months
 // before the month as LastDayOfHebrewMonth counts them, plus the day less
@@ -301,7 +325,6 @@ void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& mon
 std::optional<JulianDayNumber> HebrewToJulianDay(std::int16_t year, std::int16_t month,
                                                  std::int16_t day) {
     constexpr std::int16_t kFirstYear = 1;
-    constexpr std::int16_t kLeapYearMonths = 13;
     if (year < kFirstYear || month < 1 || day < 1) return std::nullopt;
     try {
         const bool leap = HebrewLeapYear(year);
@@ -314,10 +337,11 @@ std::optional<JulianDayNumber> HebrewToJulianDay(std::int16_t year, std::int16_t
                 length = CheckedSub32(detail::HebrewYearStart(CheckedAdd32(year, 1)), start);
             return length;
         };
-        std::int32_t daysBefore = 0;
-        for (std::int16_t m = 1; m < month; ++m)
-            daysBefore = CheckedAdd32(daysBefore, MonthLength(m, leap, yearLength));
         if (day > MonthLength(month, leap, yearLength)) return std::nullopt;
+        const auto index = static_cast<std::size_t>(month);
+        std::int32_t daysBefore = (leap ? kLeapYearDaysBefore : kCommonYearDaysBefore)[index];
+        if (month > kHeshvan && IsLongHeshvanLength(yearLength())) ++daysBefore;
+        if (month > kKislev && IsShortKislevLength(yearLength())) --daysBefore;
         return CheckedAdd32(CheckedAdd32(kHebrewEpoch, start),
                             CheckedAdd32(daysBefore, day - 1));
     } catch (const RuntimeError&) {

@@ -1,6 +1,7 @@
 #include "M_hijri.h"
 
 #include <array>
+#include <cfloat>
 #include <cmath>
 
 #include "M_civil.h"
@@ -66,9 +67,22 @@ constexpr std::array<PeriodicTerm, detail::kPeriodicTermCount - 1> kLaterPeriodi
     {0.0005, false},  // 13: 2M' + M
 }};
 
-}  // namespace
+// Whether the steps of the series test the floating-point status. The
+// series as the conversions evaluate it does; the polynomial reading of a
+// month's first day below, whose every value is finite and moderate for the
+// lunations it is used on, skips the tests, which wait for the arithmetic
+// before them to finish.
+struct Checked {
+    static void Begin() { ClearFloatingPointStatus(); }
+    static void Step() { CheckFloatingPointStatus(); }
+};
+struct Unchecked {
+    static constexpr void Begin() {}
+    static constexpr void Step() {}
+};
 
-double detail::SumPeriodicTerms(double T, const PeriodicSines& sines) {
+template <typename Status>
+constexpr double SumTerms(double T, const detail::PeriodicSines& sines) {
     const double firstCoefficient = kSunAnomalyCoefficient - T * kSunAnomalyCoefficientRate;
     double corr = firstCoefficient * sines[0];
     for (std::size_t i = 1; i < sines.size(); ++i) {
@@ -76,8 +90,14 @@ double detail::SumPeriodicTerms(double T, const PeriodicSines& sines) {
         const double value = sines[i] * term.coefficient;
         corr = term.subtracted ? corr - value : corr + value;
     }
-    CheckFloatingPointStatus();
+    Status::Step();
     return corr;
+}
+
+}  // namespace
+
+double detail::SumPeriodicTerms(double T, const PeriodicSines& sines) {
+    return SumTerms<Checked>(T, sines);
 }
 
 namespace {
@@ -90,14 +110,11 @@ namespace {
 // Date they are added to. The tests compare the new moons with the 13-sine
 // form on every lunation the conversion reaches, and the conversion's dates
 // with a search on 13-sine month starts day by day over the whole range.
-double PeriodicCorrectionByIdentities(double T, double M, double Mp, double F2) {
-    const double sM = std::sin(M), cM = std::cos(M);
-    const double sP = std::sin(Mp), cP = std::cos(Mp);
-    const double sF = std::sin(F2), cF = std::cos(F2);
-    CheckFloatingPointStatus();
+constexpr detail::PeriodicSines SinesByIdentities(double sM, double cM, double sP, double cP, double sF,
+                                        double cF) {
     const double s2P = 2.0 * sP * cP;       // sin 2M'
     const double c2P = 1.0 - 2.0 * sP * sP;  // cos 2M'
-    const detail::PeriodicSines sines = {
+    return {
         sM,                           // M
         2.0 * sM * cM,                // 2M
         sP,                           // M'
@@ -112,8 +129,14 @@ double PeriodicCorrectionByIdentities(double T, double M, double Mp, double F2) 
         sF * cP - cF * sP,            // 2F - M'
         s2P * cM + c2P * sM,          // 2M' + M
     };
+}
+
+double PeriodicCorrectionByIdentities(double T, double M, double Mp, double F2) {
+    const double sM = std::sin(M), cM = std::cos(M);
+    const double sP = std::sin(Mp), cP = std::cos(Mp);
+    const double sF = std::sin(F2), cF = std::cos(F2);
     CheckFloatingPointStatus();
-    return detail::SumPeriodicTerms(T, sines);
+    return detail::SumPeriodicTerms(T, SinesByIdentities(sM, cM, sP, cP, sF, cF));
 }
 
 // The time arguments of lunation n: k = n, and T in centuries with its
@@ -122,30 +145,33 @@ struct TimeArguments {
     double k, T, T2, T3;
 };
 
-TimeArguments TimeArgumentsOf(std::int32_t n) {
+template <typename Status = Checked>
+constexpr TimeArguments TimeArgumentsOf(std::int32_t n) {
     const double k = n;  // exact
     const double T = k / kLunationsPerCentury;
-    CheckFloatingPointStatus();
+    Status::Step();
     const double T2 = T * T;
-    CheckFloatingPointStatus();
+    Status::Step();
     const double T3 = T * T2;
-    CheckFloatingPointStatus();
+    Status::Step();
     return {k, T, T2, T3};
 }
 
 // The mean new moon without its long-period term: the lunation count, the
 // epoch and the secular T2 and T3 terms, summed left to right.
-double SecularMeanNewMoon(const TimeArguments& time) {
+template <typename Status = Checked>
+constexpr double SecularMeanNewMoon(const TimeArguments& time) {
     const double secular = time.k * kMeanSynodicMonth + kMeanNewMoonAtEpoch +
                            time.T2 * 0.0001178 - time.T3 * 0.000000155;
-    CheckFloatingPointStatus();
+    Status::Step();
     return secular;
 }
 
 // Delta-T: dynamical time runs ahead of universal time by this many days.
-double DeltaTDays(const TimeArguments& time) {
+template <typename Status = Checked>
+constexpr double DeltaTDays(const TimeArguments& time) {
     const double dT = (time.T * 1.2053 + 0.41 + time.T2 * 0.4992) / kMinutesPerDay;
-    CheckFloatingPointStatus();
+    Status::Step();
     return dT;
 }
 
@@ -165,43 +191,52 @@ constexpr double LaterTermsMagnitude() {
     return sum;
 }
 
-}  // namespace
-
-double detail::NewMoonWith(std::int32_t n, PeriodicCorrectionForm correction) {
-    ClearFloatingPointStatus();
-    const TimeArguments time = TimeArgumentsOf(n);
+// The series for lunation n, with the long-period sine taken by sine and the
+// periodic correction formed by correction.
+template <typename Status, typename Sine, typename Correction>
+constexpr double NewMoonOf(std::int32_t n, Sine sine, Correction correction) {
+    Status::Begin();
+    const TimeArguments time = TimeArgumentsOf<Status>(n);
     const double k = time.k, T = time.T, T2 = time.T2, T3 = time.T3;
 
     // Long-period argument, degrees to radians.
     const double A = ((T * 132.87 + 166.56) - T2 * 0.009173) * kRadiansPerDegree;
-    const double sA = std::sin(A);
-    CheckFloatingPointStatus();
+    const double sA = sine(A);
+    Status::Step();
 
     // The secular sum is the left part of the mean's left-to-right sum, so
     // adding the long-period term to it gives the same bits.
-    const double mean = SecularMeanNewMoon(time) + sA * kLongPeriodCoefficient;
-    CheckFloatingPointStatus();
+    const double mean = SecularMeanNewMoon<Status>(time) + sA * kLongPeriodCoefficient;
+    Status::Step();
 
     // Sun's mean anomaly.
     const double M = (k * 29.10535608 + 359.2242 - T2 * 0.0000333 - T3 * 0.00000347) *
                      kRadiansPerDegree;
-    CheckFloatingPointStatus();
+    Status::Step();
     // Moon's mean anomaly.
     const double Mp = (k * 385.81691806 + 306.0253 + T2 * 0.0107306 + T3 * 0.00001236) *
                       kRadiansPerDegree;
-    CheckFloatingPointStatus();
+    Status::Step();
     // Twice the Moon's argument of latitude: the whole degree expression is
     // multiplied by the doubled constant, and no separate F is formed.
     const double F2 = (k * 390.67050646 + 21.2964 - T2 * 0.0016528 - T3 * 0.00000239) *
                       kRadiansPerTwoDegrees;
-    CheckFloatingPointStatus();
+    Status::Step();
 
     const double corr = correction(T, M, Mp, F2);
-    const double dT = DeltaTDays(time);
+    const double dT = DeltaTDays<Status>(time);
 
     const double instant = (mean + corr) - dT;
-    CheckFloatingPointStatus();
+    Status::Step();
     return instant;
+}
+
+double LibrarySine(double x) { return std::sin(x); }
+
+}  // namespace
+
+double detail::NewMoonWith(std::int32_t n, PeriodicCorrectionForm correction) {
+    return NewMoonOf<Checked>(n, LibrarySine, correction);
 }
 
 namespace {
@@ -209,12 +244,15 @@ namespace {
 // ---- Month starts --------------------------------------------------------
 // A Julian Date's fraction counts from noon UT, so midnight UT is 0.5. The
 // new moon's hour is read in a zone three hours ahead of UT; a new moon up to
-// 06:00 there (03:00 UT) starts its month on the next day, a later one on the
-// day after.
+// the month-start limit, 06:00 there (03:00 UT), starts its month on the next
+// day, a later one on the day after.
 constexpr double kMidnightFraction = 0.5;
 constexpr double kHoursPerDay = 24.0;
+constexpr double kMinutesPerHour = 60.0;
 constexpr double kZoneHoursAheadOfUT = 3.0;
-constexpr double kLatestZoneHourForNextDay = 6.0;
+constexpr double kLatestZoneHourForNextDay =
+    kMonthStartLimitMinutesUT / kMinutesPerHour + kZoneHoursAheadOfUT;
+static_assert(kLatestZoneHourForNextDay == 6.0);  // exact, as the float hour is compared with it
 constexpr double kOneDay = 1.0;
 
 double DayLater(double instant) {
@@ -335,6 +373,12 @@ double MonthStartInstant(std::int32_t n) {
     return detail::MonthStartFromNewMoon(NewMoonInstant(n));
 }
 
+double NewMoonMinutesFromMonthStartLimit(std::int32_t n) {
+    const double fromMidnight = NewMoonInstant(n) + kMidnightFraction;
+    const double minutes = (fromMidnight - std::floor(fromMidnight)) * kMinutesPerDay;
+    return minutes - kMonthStartLimitMinutesUT;
+}
+
 double detail::MonthStartFromNewMoon(double t) {
     ClearFloatingPointStatus();
     // Fraction of the Julian Date past noon UT, held in single precision.
@@ -374,20 +418,139 @@ constexpr std::int16_t kShortestMonthDays = 29;
 constexpr std::int16_t kLongestMonthDays = 30;
 
 // The lunation of month (1..12) of a year other than 0.
-std::int32_t LunationOfMonth(std::int16_t year, std::int16_t month) {
+constexpr std::int32_t LunationOfMonth(std::int16_t year, std::int16_t month) {
     const std::int32_t astronomicalYear = year > 0 ? year : year + 1;
     return (astronomicalYear - static_cast<std::int32_t>(kEpochYear)) * kMonthsPerYear +
            (month - 1) + kEpochLunation;
 }
 
-// The first day of lunation n's month: with f its start instant, the day
+// The first day of lunation n's month from its start instant f: the day
 // after floor(f) when that day's midnight is not before f, else the day after.
 // The comparison is the one the search of JulianDayToIslamic makes.
-JulianDayNumber FirstDayOfMonth(std::int32_t n) {
+JulianDayNumber FirstDayOfMonthExactly(std::int32_t n) {
     const double f = MonthStartInstant(n);
     const JulianDayNumber next = CheckedAdd32(FloorToInt32(f), 1);
     const double nextDayStart = next - kMidnightFraction;
     return nextDayStart < f ? CheckedAdd32(next, 1) : next;
+}
+
+// ---- The first day of a month without the library's sines ----------------
+// MonthStartInstant's day depends on the new moon t only through where t
+// falls in its Julian day (fraction from noon UT): with W = floor(t), the
+// month begins on day W + 2 when the fraction is at most 0.625 (03:00 UT)
+// and on day W + 3 after it. Across a whole number the two readings meet
+// (W + 3 either way), so only the fractions 0.625 and 0.5 (midnight UT,
+// where the single-precision fraction may round onto 0.5 and shift the day)
+// are edges. A new moon computed with the series' own arguments and
+// polynomial sines in place of the library's lies within about 1e-9 days of
+// the series' value: far enough from both edges, its reading is the exact
+// one. Closer to an edge, about one new moon in 250000, the library's sines
+// decide. The whole-range test compares every month's first day with the
+// conversion's.
+
+// sin and cos of x: x reduced by whole quarter turns (pi/2 split in two
+// parts, the first with 33 bits, so that its product with a quarter-turn
+// count below 2^20 is exact and with the largest here, about 3.6 million
+// for 2F, off by less than 1e-9) to [-pi/4, pi/4], then the Taylor
+// polynomials to the 11th and 12th power, off by less than 1e-11.
+struct SineCosine {
+    double sine, cosine;
+};
+
+constexpr SineCosine PolynomialSineCosine(double x) {
+    constexpr double kTwoOverPi = 0.636619772367581343076;
+    constexpr double kHalfPiHigh = 1.57079632673412561417;     // first 33 bits of pi/2
+    constexpr double kHalfPiLow = 6.07710050650619224932e-11;  // pi/2 less the above
+    // Adding and taking away 1.5 * 2^52 rounds a double below 2^51 to a
+    // whole number without a branch, provided doubles are evaluated as
+    // doubles (SSE2, not the x87 unit's wider registers).
+    static_assert(FLT_EVAL_METHOD == 0);
+    constexpr double kRoundingShift = 0x1.8p52;
+    const double q = (x * kTwoOverPi + kRoundingShift) - kRoundingShift;
+    const double r = (x - q * kHalfPiHigh) - q * kHalfPiLow;
+    const double r2 = r * r;
+    const double s =
+        r + r * r2 *
+                (-1.0 / 6 + r2 * (1.0 / 120 + r2 * (-1.0 / 5040 + r2 * (1.0 / 362880 +
+                                                                      r2 * (-1.0 / 39916800)))));
+    const double c =
+        1.0 + r2 * (-1.0 / 2 +
+                    r2 * (1.0 / 24 +
+                          r2 * (-1.0 / 720 +
+                                r2 * (1.0 / 40320 + r2 * (-1.0 / 3628800 + r2 / 479001600)))));
+    // Each quarter turn maps (sin, cos) to (cos, -sin). Selected by index,
+    // not by branches, which the random quarters would mostly mispredict.
+    const auto quarter = static_cast<std::size_t>(static_cast<std::int64_t>(q) & 3);
+    const double values[2] = {s, c};
+    constexpr double kSigns[2] = {1.0, -1.0};
+    const std::size_t odd = quarter & 1;
+    return {kSigns[quarter >> 1] * values[odd], kSigns[((quarter + 1) >> 1) & 1] * values[odd ^ 1]};
+}
+
+constexpr double PolynomialSine(double x) { return PolynomialSineCosine(x).sine; }
+
+constexpr double PolynomialCorrection(double T, double M, double Mp, double F2) {
+    const SineCosine m = PolynomialSineCosine(M);
+    const SineCosine p = PolynomialSineCosine(Mp);
+    const SineCosine f = PolynomialSineCosine(F2);
+    return SumTerms<Unchecked>(
+        T, SinesByIdentities(m.sine, m.cosine, p.sine, p.cosine, f.sine, f.cosine));
+}
+
+// How near an edge the polynomial new moon may lie and still be read: a
+// thousand times its largest error.
+constexpr double kEdgeMargin = 1e-6;
+constexpr double kLatestFractionForNextDay = 0.625;  // 03:00 UT
+constexpr JulianDayNumber kDaysToFirstDayByNight = 2;
+constexpr JulianDayNumber kDaysToFirstDayByMorning = 3;
+
+// The first day of lunation n's month from the polynomial new moon, or
+// kNearAnEdge when the new moon lies too near an edge to be read.
+constexpr JulianDayNumber kNearAnEdge = 0;  // no month of the table begins on it
+
+constexpr JulianDayNumber FirstDayFromPolynomialNewMoon(std::int32_t n) {
+    const double t = NewMoonOf<Unchecked>(n, PolynomialSine, PolynomialCorrection);
+    const auto truncated = static_cast<std::int64_t>(t);
+    const std::int64_t whole = static_cast<double>(truncated) > t ? truncated - 1 : truncated;
+    const double fraction = t - static_cast<double>(whole);
+    const auto distance = [](double a, double b) { return a > b ? a - b : b - a; };
+    if (distance(fraction, kLatestFractionForNextDay) < kEdgeMargin ||
+        distance(fraction, kMidnightFraction) < kEdgeMargin)
+        return kNearAnEdge;
+    return static_cast<JulianDayNumber>(whole) + (fraction <= kLatestFractionForNextDay
+                                                      ? kDaysToFirstDayByNight
+                                                      : kDaysToFirstDayByMorning);
+}
+
+// The months of the Islamic years 1300 to 1600 (1882 to 2174), the dates
+// people mostly convert, read from the polynomial new moon while compiling:
+// the same first days as above, looked up instead of computed.
+constexpr std::int16_t kTableFirstYear = 1300;
+constexpr std::int16_t kTableLastYear = 1600;
+constexpr std::int32_t kTableFirstLunation = LunationOfMonth(kTableFirstYear, 1);
+constexpr std::size_t kTableMonths =
+    static_cast<std::size_t>(kTableLastYear - kTableFirstYear + 1) * kMonthsPerYear;
+
+constexpr std::array<JulianDayNumber, kTableMonths> BuildFirstDayTable() {
+    std::array<JulianDayNumber, kTableMonths> firstDays{};
+    for (std::size_t i = 0; i < kTableMonths; ++i)
+        firstDays[i] =
+            FirstDayFromPolynomialNewMoon(kTableFirstLunation + static_cast<std::int32_t>(i));
+    return firstDays;
+}
+
+constexpr std::array<JulianDayNumber, kTableMonths> kFirstDays = BuildFirstDayTable();
+static_assert(kFirstDays[(1424 - kTableFirstYear) * kMonthsPerYear + 3] + 7 == 2452800,
+              "1424/4/8 is day number 2452800");
+
+JulianDayNumber FirstDayOfMonth(std::int32_t n) {
+    const std::int64_t index = std::int64_t{n} - kTableFirstLunation;
+    JulianDayNumber first = kNearAnEdge;
+    if (index >= 0 && index < static_cast<std::int64_t>(kTableMonths))
+        first = kFirstDays[static_cast<std::size_t>(index)];
+    else
+        first = FirstDayFromPolynomialNewMoon(n);
+    return first != kNearAnEdge ? first : FirstDayOfMonthExactly(n);
 }
 
 bool IsIslamicMonth(std::int16_t year, std::int16_t month) {

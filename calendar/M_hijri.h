@@ -20,6 +20,16 @@ double NewMoonInstant(std::int32_t n);
 // this instant.
 double MonthStartInstant(std::int32_t n);
 
+// The month-start limit: a new moon after midnight UT and no later than this
+// many minutes past it (03:00 UT) starts its month on the next day, a later
+// one on the day after.
+inline constexpr double kMonthStartLimitMinutesUT = 180.0;
+
+// Minutes from the month-start limit of its UT day to the new moon of
+// lunation n: negative before 03:00 UT, positive after. A new moon a few
+// minutes either side of 0 starts its month on a close call.
+double NewMoonMinutesFromMonthStartLimit(std::int32_t n);
+
 // The Islamic date of day number jd; lunation 1048 begins month 1 of 1405,
 // years have 12 months and there is no year 0. The fields first receive the
 // civil date of jd (JulianDayToGregorian), which estimates the lunation; then

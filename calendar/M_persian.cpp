@@ -106,21 +106,33 @@ constexpr std::int32_t kDaysBeforeLastMonth =
     (kMonthsPerYear - 1) * kShortMonthDays + kShortMonthShift;  // 336
 static_assert(kLongMonthsDays == 186 && kDaysBeforeLastMonth == 336);
 
-// The mean year, 1029983 / 2820 days, puts the estimate within a year of the
-// base that holds the day.
+// The mean year, 1029983 / 2820 days, puts the estimate on the base that
+// holds the day for all but about one day in 640 of the range, and never
+// more than one year off.
 constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     return a / b - (a % b != 0 && a < 0 ? 1 : 0);
 }
 
-std::int32_t BaseHolding(JulianDayNumber day) {
-    const std::int64_t sinceEpoch = std::int64_t{day} - YearStartOfBase(BaseOfYear(1));
-    std::int32_t base = static_cast<std::int32_t>(FloorDiv(sinceEpoch * kCycleYears, kDaysPerCycle)) +
-                        BaseOfYear(1);
+struct BaseAndStart {
+    std::int32_t base;
+    JulianDayNumber start;  // its 1 Farvardin
+};
+
+BaseAndStart BaseHolding(JulianDayNumber day) {
+    constexpr JulianDayNumber kFirstDayOfYearOne = YearStartOfBase(BaseOfYear(1));
+    const std::int64_t sinceEpoch = std::int64_t{day} - kFirstDayOfYearOne;
+    std::int32_t base =
+        static_cast<std::int32_t>(FloorDiv(sinceEpoch * kCycleYears, kDaysPerCycle)) + BaseOfYear(1);
     if (base < kFirstBase) base = kFirstBase;
     if (base > kLastBase) base = kLastBase;
-    while (YearStartOfBase(base) > day) --base;
-    while (YearStartOfBase(base + 1) <= day) ++base;
-    return base;
+    JulianDayNumber start = YearStartOfBase(base);
+    while (start > day) start = YearStartOfBase(--base);
+    for (JulianDayNumber next = YearStartOfBase(base + 1); next <= day;
+         next = YearStartOfBase(base + 1)) {
+        ++base;
+        start = next;
+    }
+    return {base, start};
 }
 
 // Month (1..12) and day of the day dayOfYear days after 1 Farvardin.
@@ -148,8 +160,8 @@ bool IsPersianMonth(std::int16_t year, std::int16_t month) {
 
 std::optional<DateFields> JulianDayToPersian(JulianDayNumber day) {
     if (day < kFirstDay || day >= kDayAfterLast) return std::nullopt;
-    const std::int32_t base = BaseHolding(day);
-    return MonthAndDay(YearOfBase(base), day - YearStartOfBase(base));
+    const BaseAndStart year = BaseHolding(day);
+    return MonthAndDay(YearOfBase(year.base), day - year.start);
 }
 
 std::optional<std::int16_t> PersianMonthLength(std::int16_t year, std::int16_t month) {

@@ -8,22 +8,24 @@ VELMORA_PROGRAM_PACKAGES=(cmake g++ ninja-build pkg-config qt6-base-dev libgl-de
 
 # What building and testing everything needs: the program's packages, the
 # test and benchmark libraries, ICU as the tests' oracle, and clang with its
-# sanitizer run-time for the fuzz targets.
+# sanitizer run-time for the fuzz targets, and Python 3 for the test of
+# scripts/update-official-hijri.
 VELMORA_BUILD_PACKAGES=(
   "${VELMORA_PROGRAM_PACKAGES[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev python3
 )
 
 # What the Windows program's build and tests need: the MinGW-w64 compilers,
 # Wine for both word sizes (wine32 comes from the i386 architecture, which
 # ensure_packages enables when asked for an ":i386" package), NSIS for the
 # installer, zip and unzip for the archives and their check, Python 3 for the tool that makes the
-# Windows icon, and a virtual X server with a way to press keys in it for
-# the window tests. fonts-wine has the Tahoma and Marlett fonts that the
+# Windows icon, and a virtual X server with a way to press keys in it and a
+# small window manager (openbox; xprop tells when it is up) for the window
+# tests. fonts-wine has the Tahoma and Marlett fonts that the
 # window tests copy into their Wine prefix: Debian's wine leaves them out.
 VELMORA_CROSS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386
-  fonts-wine nsis zip unzip python3 xvfb xauth xdotool x11-xserver-utils)
+  fonts-wine nsis zip unzip python3 xvfb xauth xdotool x11-xserver-utils x11-utils openbox)
 
 # What running the window needs beyond the build: the X11 and Wayland
 # platform plugins of Qt (the build itself uses only the offscreen one).

@@ -15,15 +15,20 @@ namespace {
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
+// The picture box shows the program's icon at 32x32 pixels at 96 DPI, and
+// larger in proportion at a higher DPI (the icon file has larger images).
+constexpr int kIconSizeAt96 = 32;
+
 }  // namespace
 
 AboutWindow::AboutWindow(HINSTANCE instance, HWND hiddenOwner, platform::Services& services,
                          window::ProgramLifetime& lifetime, Accessibility& accessibility)
-    : DesignedWindow(window::kAboutDesign, kStyle, kExStyle), lifetime_(lifetime), logic_(*this, services) {
-    Create(instance, kAboutClass, hiddenOwner, &AboutControlId, nullptr);
-    // The 32x32 image of the program's icon, as the picture box shows it.
-    icon_ = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, 32, 32, 0));
-    ::SendMessageW(controls_.Control("picIcon"), STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+    : DesignedWindow(window::kAboutDesign, kStyle, kExStyle),
+      instance_(instance),
+      lifetime_(lifetime),
+      logic_(*this, services) {
+    Create(instance, kAboutClass, hiddenOwner, &AboutControlId, nullptr, {"Label1"});
+    ShowIcon(WindowDpi(hwnd()));
     ::SendMessageW(controls_.Control("cmdOK"), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
     for (const window::AccessibleText& text : window::AboutAccessibleTexts()) {
         const HWND control = controls_.Control(text.control);
@@ -41,11 +46,26 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY:
             if (icon_ != nullptr) ::DestroyIcon(icon_);
+            icon_ = nullptr;
             break;
+        case WM_DPICHANGED: {
+            const LRESULT result = DesignedWindow::HandleMessage(message, wParam, lParam);
+            ShowIcon(HIWORD(wParam));
+            return result;
+        }
         default:
             break;
     }
     return DesignedWindow::HandleMessage(message, wParam, lParam);
+}
+
+void AboutWindow::ShowIcon(UINT dpi) {
+    const int size = ::MulDiv(kIconSizeAt96, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+    const auto icon = static_cast<HICON>(
+        ::LoadImageW(instance_, MAKEINTRESOURCEW(kIconResource), IMAGE_ICON, size, size, 0));
+    ::SendMessageW(controls_.Control("picIcon"), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    if (icon_ != nullptr) ::DestroyIcon(icon_);
+    icon_ = icon;
 }
 
 void AboutWindow::OnCommand(int id, int notification) {

@@ -27,6 +27,10 @@ private:
     void Unload() override;
     void Focus(std::string_view control) override;
 
+    // Shows the program's icon in the picture box at its size for dpi.
+    void ShowIcon(UINT dpi);
+
+    HINSTANCE instance_;
     window::ProgramLifetime& lifetime_;
     window::frmAbout logic_;
     HICON icon_ = nullptr;

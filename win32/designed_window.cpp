@@ -31,13 +31,14 @@ void DesignedWindow::RegisterWindowClass(HINSTANCE instance, const wchar_t* name
 }
 
 void DesignedWindow::Create(HINSTANCE instance, const wchar_t* className, HWND owner,
-                            int (*idOf)(std::string_view), const POINT* clientTopLeft, HMENU menu) {
+                            int (*idOf)(std::string_view), const POINT* clientTopLeft,
+                            std::initializer_list<std::string_view> selectableLabels, HMENU menu) {
     const std::wstring caption = Utf8ToWide(controls_.design().caption);
     hwnd_ = ::CreateWindowExW(exStyle_, className, caption.c_str(), style_, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, owner, menu, instance, this);
     if (hwnd_ == nullptr) throw std::runtime_error("cannot create window");
     const UINT dpi = WindowDpi(hwnd_);
-    controls_.Build(hwnd_, dpi, idOf);
+    controls_.Build(hwnd_, dpi, idOf, selectableLabels);
     FitClientArea(dpi, nullptr);
     if (clientTopLeft != nullptr) PlaceClientAt(*clientTopLeft);
 }
@@ -85,8 +86,17 @@ void DesignedWindow::SetFocusTo(HWND control) {
 LRESULT DesignedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
+            // Enter on a button that the window draws: the dialog manager
+            // asks the window for its default button instead of pressing it.
+            if (LOWORD(wParam) == IDOK && HIWORD(wParam) == BN_CLICKED && controls_.IsDrawnButton(::GetFocus())) {
+                OnCommand(::GetDlgCtrlID(::GetFocus()), BN_CLICKED);
+                return 0;
+            }
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
+        case WM_DRAWITEM:
+            if (controls_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            break;
         case WM_ACTIVATE:
             // As a dialog does: the focus leaves with the window and comes back
             // to the same control. A window being hidden keeps the control it

@@ -3,6 +3,7 @@
 #include "clipboard.h"
 #include "control_ids.h"
 #include "dpi.h"
+#include "rtl_text.h"
 #include "text_encoding.h"
 #include "window/form1_design.h"
 #include "window/menus.h"
@@ -17,11 +18,6 @@ constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
 constexpr const char* kResultBoxes[] = {"Text4", "Text5", "Text6"};
 
-std::wstring WindowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 }  // namespace
 
@@ -37,7 +33,7 @@ Form1Window::Form1Window(HINSTANCE instance, HWND hiddenOwner, platform::Service
           *this, services, [this]() -> window::frmAbout& { return MakeAbout(); },
           [this]() -> window::frmToPersian& { return MakeToPersian(); }),
       menus_(window::Form1Menus()) {
-    Create(instance, kForm1Class, nullptr, &Form1ControlId, nullptr, menus_.menu());
+    Create(instance, kForm1Class, nullptr, &Form1ControlId, nullptr, {}, menus_.menu());
     menus_.AttachTo(hwnd());
     // Results can be selected and copied, not edited; they keep their focus stop.
     for (const char* box : kResultBoxes) ::SendMessageW(controls_.Control(box), EM_SETREADONLY, TRUE, 0);

@@ -14,7 +14,9 @@
 #include "window/program_lifetime.h"
 #include "window/window_view.h"
 
+#include <map>
 #include <memory>
+#include <string>
 
 namespace velmora::win32 {
 

@@ -2,7 +2,9 @@
 
 #include "control_ids.h"
 #include "dpi.h"
+#include "rtl_text.h"
 #include "text_encoding.h"
+#include "window_builder.h"
 
 #include <algorithm>
 #include <ranges>
@@ -18,6 +20,11 @@ constexpr wchar_t kAcceleratorProperty[] = L"VelmoraAccelerators";
 constexpr int kSideMarginAt96 = 20;
 constexpr int kShortcutGapAt96 = 24;
 constexpr int kVerticalMarginAt96 = 3;
+
+// Items as the captions' font draws them: one line, centred top to bottom.
+constexpr double kFontPoints = 8.25;
+constexpr RightToLeftFormat kItemFormat{.centred = false, .middle = true, .wrap = false};
+constexpr int kUnbounded = 10000;
 
 int Scaled(int at96, UINT dpi) { return ::MulDiv(at96, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI); }
 
@@ -107,19 +114,13 @@ void MenuBar::AttachTo(HWND window) {
     ::SetPropW(window, kAcceleratorProperty, accelerators_);
 }
 
-// The system's menu font at the window's DPI.
+// The Persian captions' font (of the Arabic character set, which right-to-
+// left drawing needs) at the window's DPI.
 HFONT MenuBar::Font() {
     const UINT dpi = WindowDpi(window_);
     if (font_ != nullptr && fontDpi_ == dpi) return font_;
     if (font_ != nullptr) ::DeleteObject(font_);
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
-    const HDC screen = ::GetDC(nullptr);
-    const int systemDpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
-    metrics.lfMenuFont.lfHeight = ::MulDiv(metrics.lfMenuFont.lfHeight, static_cast<int>(dpi), systemDpi);
-    font_ = ::CreateFontIndirectW(&metrics.lfMenuFont);
+    font_ = CreateDesignFont(window::Tahoma(kFontPoints), dpi);
     fontDpi_ = dpi;
     return font_;
 }
@@ -130,7 +131,7 @@ bool MenuBar::Measure(MEASUREITEMSTRUCT& item) {
     const UINT dpi = WindowDpi(window_);
     const HDC dc = ::GetDC(window_);
     const HGDIOBJ old = ::SelectObject(dc, Font());
-    const SIZE caption = TextSize(dc, text.caption);
+    const SIZE caption = MeasureRightToLeft(dc, text.caption, kUnbounded, Font(), kItemFormat);
     const SIZE shortcut = TextSize(dc, text.shortcut);
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(dc, &metrics);
@@ -159,10 +160,10 @@ bool MenuBar::Draw(const DRAWITEMSTRUCT& item) {
     RECT box = item.rcItem;
     box.left += margin;
     box.right -= margin;
-    constexpr UINT kLine = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
-    ::DrawTextW(dc, text.caption.c_str(), static_cast<int>(text.caption.size()), &box, kLine | DT_RIGHT | DT_RTLREADING);
+    DrawRightToLeft(dc, text.caption, box, Font(), kItemFormat);
     if (!text.shortcut.empty())
-        ::DrawTextW(dc, text.shortcut.c_str(), static_cast<int>(text.shortcut.size()), &box, kLine | DT_LEFT);
+        ::DrawTextW(dc, text.shortcut.c_str(), static_cast<int>(text.shortcut.size()), &box,
+                    DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
     ::SelectObject(dc, old);
     return true;
 }

@@ -2,11 +2,9 @@
 
 #include "control_ids.h"
 #include "dpi.h"
+#include "rtl_text.h"
 #include "text_encoding.h"
 #include "window_builder.h"
-
-#include <algorithm>
-#include <vector>
 
 namespace velmora::win32 {
 namespace {
@@ -16,29 +14,6 @@ namespace {
 constexpr int kMarginAt96 = 4;
 constexpr int kMaxWidthAt96 = 420;
 constexpr double kFontPoints = 8.25;
-
-std::vector<std::wstring_view> Lines(std::wstring_view text) {
-    std::vector<std::wstring_view> lines;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const std::size_t end = std::min(text.find(L'\n', start), text.size());
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
-// The height of an empty line, which separates two notes.
-int EmptyLineHeight(HDC dc) {
-    TEXTMETRICW metrics{};
-    ::GetTextMetricsW(dc, &metrics);
-    return metrics.tmHeight;
-}
-
-// Persian lines read right to left and align right; English lines left.
-UINT LineFormat(std::wstring_view line) {
-    return DT_WORDBREAK | DT_NOPREFIX | (HasArabicScript(line) ? DT_RIGHT | DT_RTLREADING : DT_LEFT);
-}
 
 int Scaled(int at96, UINT dpi) { return ::MulDiv(at96, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI); }
 
@@ -92,9 +67,7 @@ void ResultNote::Show(std::string_view utf8, POINT topLeft, UINT dpi) {
 void ResultNote::Resume(POINT topLeft) {
     if (!pending_) return;
     const HDC dc = ::GetDC(hwnd_);
-    const HGDIOBJ old = ::SelectObject(dc, font_);
     const SIZE size = Measure(dc);
-    ::SelectObject(dc, old);
     ::ReleaseDC(hwnd_, dc);
     ::SetWindowPos(hwnd_, HWND_TOP, topLeft.x, topLeft.y, size.cx, size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     ::InvalidateRect(hwnd_, nullptr, TRUE);
@@ -147,46 +120,24 @@ void ResultNote::Dismiss() {
 // The note's outer size: its widest line up to the limit, lines stacked.
 SIZE ResultNote::Measure(HDC dc) const {
     const int margin = Scaled(kMarginAt96, dpi_);
-    const int maxWidth = Scaled(kMaxWidthAt96, dpi_);
     int width = 0;
-    for (const std::wstring_view line : Lines(text_)) {
-        RECT box{0, 0, maxWidth, 0};
-        ::DrawTextW(dc, line.data(), static_cast<int>(line.size()), &box, LineFormat(line) | DT_CALCRECT);
-        width = std::max(width, static_cast<int>(box.right - box.left));
-    }
-    int height = 0;
-    for (const std::wstring_view line : Lines(text_)) {
-        if (line.empty()) {
-            height += EmptyLineHeight(dc);
-            continue;
-        }
-        RECT box{0, 0, width, 0};
-        ::DrawTextW(dc, line.data(), static_cast<int>(line.size()), &box, LineFormat(line) | DT_CALCRECT);
-        height += box.bottom - box.top;
-    }
+    DrawParagraphs(dc, text_, RECT{0, 0, Scaled(kMaxWidthAt96, dpi_), 0}, font_, true, &width);
+    const int height = DrawParagraphs(dc, text_, RECT{0, 0, width, 0}, font_, true);
     const int border = 2 * ::GetSystemMetrics(SM_CXBORDER);
     return SIZE{width + 2 * margin + border, height + 2 * margin + border};
 }
 
+// Each line in its own direction: the Persian line right to left and
+// right-aligned, the English one left to right.
 void ResultNote::Paint() {
     PAINTSTRUCT paint;
     const HDC dc = ::BeginPaint(hwnd_, &paint);
-    const HGDIOBJ old = ::SelectObject(dc, font_);
-    ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, ::GetSysColor(COLOR_INFOTEXT));
     RECT client;
     ::GetClientRect(hwnd_, &client);
     const int margin = Scaled(kMarginAt96, dpi_);
-    int top = client.top + margin;
-    for (const std::wstring_view line : Lines(text_)) {
-        if (line.empty()) {
-            top += EmptyLineHeight(dc);
-            continue;
-        }
-        RECT box{client.left + margin, top, client.right - margin, client.bottom};
-        top += ::DrawTextW(dc, line.data(), static_cast<int>(line.size()), &box, LineFormat(line));
-    }
-    ::SelectObject(dc, old);
+    DrawParagraphs(dc, text_, RECT{client.left + margin, client.top + margin, client.right - margin, client.bottom},
+                   font_);
     ::EndPaint(hwnd_, &paint);
 }
 

@@ -16,12 +16,6 @@ namespace {
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 
-std::wstring WindowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 }  // namespace
 
 ToPersianWindow::ToPersianWindow(HINSTANCE instance, platform::Services& services, window::ProgramLifetime& lifetime,
@@ -32,7 +26,7 @@ ToPersianWindow::ToPersianWindow(HINSTANCE instance, platform::Services& service
       accessibility_(accessibility),
       logic_(*this, services),
       menus_(window::ToPersianMenus()) {
-    Create(instance, kToPersianClass, nullptr, &ToPersianControlId, nullptr, menus_.menu());
+    Create(instance, kToPersianClass, nullptr, &ToPersianControlId, nullptr, {}, menus_.menu());
     menus_.AttachTo(hwnd());
     for (const char* box : {"txtPersianYear", "txtPersianMonth", "txtPersianDay"})
         ::SendMessageW(controls_.Control(box), EM_SETREADONLY, TRUE, 0);

@@ -1,7 +1,11 @@
 #include "window_builder.h"
 
+#include "rtl_text.h"
 #include "text_encoding.h"
 #include "window/geometry.h"
+
+#include <uxtheme.h>
+#include <vssym32.h>
 
 #include <algorithm>
 #include <cmath>
@@ -20,15 +24,24 @@ constexpr double kPointsPerInch = 72.0;
 
 int Px(int twips, UINT dpi) { return window::TwipsToPixels(twips, static_cast<double>(dpi)); }
 
-DWORD StyleOf(const ControlDesign& control) {
+// A label whose text can be selected and copied: a read-only edit control
+// without a border, outside the focus order as every label is.
+constexpr DWORD kSelectableLabelStyle = ES_READONLY | ES_AUTOHSCROLL | ES_LEFT;
+
+// Persian labels and buttons are drawn by the window (owner-drawn), right to
+// left: the system's own drawing reads them right to left only on a
+// right-to-left Windows. They stay the system's controls for the keyboard,
+// the focus, their window text and screen readers.
+DWORD StyleOf(const ControlDesign& control, bool selectable) {
     constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
     switch (control.kind) {
         case ControlKind::Label:
-            return kChild | SS_NOPREFIX | (control.rightToLeft ? SS_RIGHT : SS_LEFT);
+            if (selectable) return kChild | kSelectableLabelStyle;
+            return kChild | SS_NOPREFIX | (control.rightToLeft ? SS_OWNERDRAW : SS_LEFT);
         case ControlKind::TextBox:
             return kChild | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | ES_LEFT;
         case ControlKind::CommandButton:
-            return kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE;
+            return kChild | WS_TABSTOP | (control.rightToLeft ? BS_OWNERDRAW : BS_PUSHBUTTON | BS_MULTILINE);
         case ControlKind::PictureBox:
             // A picture box is a stop in the focus order, as the design's tab
             // index has it.
@@ -44,7 +57,8 @@ DWORD ExStyleOf(const ControlDesign& control) {
     return control.rightToLeft ? WS_EX_RTLREADING : 0;
 }
 
-const wchar_t* ClassOf(ControlKind kind) {
+const wchar_t* ClassOf(ControlKind kind, bool selectable) {
+    if (selectable) return L"EDIT";
     switch (kind) {
         case ControlKind::TextBox: return L"EDIT";
         case ControlKind::CommandButton: return L"BUTTON";
@@ -71,13 +85,76 @@ bool SameFont(const window::FontDesign& a, const window::FontDesign& b) {
     return sameFamily && a.points == b.points && a.italic == b.italic;
 }
 
+// Space between a button's edge and its caption, in pixels at 96 DPI.
+constexpr int kButtonTextMarginAt96 = 3;
+
+void DrawLabel(const DRAWITEMSTRUCT& item, HFONT font, std::optional<COLORREF> colour) {
+    ::FillRect(item.hDC, &item.rcItem, ::GetSysColorBrush(COLOR_BTNFACE));
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    ::SetTextColor(item.hDC, disabled ? ::GetSysColor(COLOR_GRAYTEXT) : colour.value_or(::GetSysColor(COLOR_WINDOWTEXT)));
+    const std::wstring text = WindowText(item.hwndItem);
+    DrawRightToLeft(item.hDC, text, item.rcItem, font);
+}
+
+// A push button: its face (the visual style's where one is active, else the
+// classic edges), the default button's frame, the pressed and disabled
+// states, the caption with its access key, and the focus rectangle.
+void DrawButton(const DRAWITEMSTRUCT& item, HFONT font, UINT dpi) {
+    const HDC dc = item.hDC;
+    const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+    const bool focused = (item.itemState & ODS_FOCUS) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    // As the dialog manager does for push buttons: the focused one is the
+    // default, otherwise the one the window names.
+    const HWND parent = ::GetParent(item.hwndItem);
+    const LRESULT defId = ::SendMessageW(parent, DM_GETDEFID, 0, 0);
+    const bool isDefault = focused || (HIWORD(defId) == DC_HASDEFID && LOWORD(defId) == item.CtlID);
+    RECT face = item.rcItem;
+    ::FillRect(dc, &face, ::GetSysColorBrush(COLOR_BTNFACE));
+    if (const HTHEME theme = ::OpenThemeData(item.hwndItem, L"BUTTON")) {
+        const int state = disabled ? PBS_DISABLED : pushed ? PBS_PRESSED : isDefault ? PBS_DEFAULTED : PBS_NORMAL;
+        ::DrawThemeBackground(theme, dc, BP_PUSHBUTTON, state, &face, nullptr);
+        ::CloseThemeData(theme);
+    } else {
+        if (isDefault) {
+            ::FrameRect(dc, &face, ::GetSysColorBrush(COLOR_WINDOWFRAME));
+            ::InflateRect(&face, -1, -1);
+        }
+        if (pushed && isDefault)
+            ::FrameRect(dc, &face, ::GetSysColorBrush(COLOR_BTNSHADOW));
+        else
+            ::DrawFrameControl(dc, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+    }
+    const int margin = ::MulDiv(kButtonTextMarginAt96, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+    RECT text = item.rcItem;
+    ::InflateRect(&text, -margin, -margin);
+    if (pushed) ::OffsetRect(&text, 1, 1);
+    ::SetTextColor(dc, ::GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    const std::wstring caption = WindowText(item.hwndItem);
+    DrawRightToLeft(dc, caption, text, font,
+                    {.centred = true, .middle = true, .wrap = true, .accessKey = true,
+                     .hideAccessKey = (item.itemState & ODS_NOACCEL) != 0});
+    if (focused && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+        RECT focus = item.rcItem;
+        ::InflateRect(&focus, -margin, -margin);
+        ::DrawFocusRect(dc, &focus);
+    }
+}
+
 }  // namespace
 
 DesignedControls::DesignedControls(const window::WindowDesign& design) : design_(design) {}
 
 DesignedControls::~DesignedControls() { ReleaseFonts(); }
 
-void DesignedControls::Build(HWND parent, UINT dpi, int (*idOf)(std::string_view name)) {
+std::wstring WindowText(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void DesignedControls::Build(HWND parent, UINT dpi, int (*idOf)(std::string_view name),
+                             std::initializer_list<std::string_view> selectableLabels) {
     std::vector<const ControlDesign*> order;
     for (const ControlDesign& control : design_.controls)
         if (control.kind != ControlKind::Line) order.push_back(&control);
@@ -87,9 +164,12 @@ void DesignedControls::Build(HWND parent, UINT dpi, int (*idOf)(std::string_view
     const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     for (const ControlDesign* control : order) {
         const std::wstring caption = Utf8ToWide(control->caption);
+        const bool selectable = control->kind == ControlKind::Label &&
+                                std::find(selectableLabels.begin(), selectableLabels.end(), control->name) !=
+                                    selectableLabels.end();
         const HWND hwnd = ::CreateWindowExW(
             ExStyleOf(*control) | (control->kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0),
-            ClassOf(control->kind), caption.c_str(), StyleOf(*control), 0, 0, 0, 0, parent,
+            ClassOf(control->kind, selectable), caption.c_str(), StyleOf(*control, selectable), 0, 0, 0, 0, parent,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(idOf(control->name))), instance, nullptr);
         if (hwnd == nullptr) throw std::runtime_error(std::string("cannot create control ") + control->name);
         controls_.push_back({control, hwnd, nullptr});
@@ -158,6 +238,22 @@ std::optional<COLORREF> DesignedControls::TextColour(HWND control) const {
         if (built.hwnd == control && !built.design->colour.isDefault)
             return RGB(built.design->colour.red, built.design->colour.green, built.design->colour.blue);
     return std::nullopt;
+}
+
+bool DesignedControls::DrawItem(const DRAWITEMSTRUCT& item) const {
+    for (const Built& built : controls_) {
+        if (built.hwnd != item.hwndItem || !built.design->rightToLeft) continue;
+        if (item.CtlType == ODT_STATIC) DrawLabel(item, built.font, TextColour(built.hwnd));
+        if (item.CtlType == ODT_BUTTON) DrawButton(item, built.font, dpi_);
+        return true;
+    }
+    return false;
+}
+
+bool DesignedControls::IsDrawnButton(HWND control) const {
+    for (const Built& built : controls_)
+        if (built.hwnd == control) return built.design->kind == ControlKind::CommandButton && built.design->rightToLeft;
+    return false;
 }
 
 // A line is a strip of its pen width from its first point up to, not

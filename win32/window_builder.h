@@ -1,14 +1,18 @@
 // Turns a window's design data into Win32 controls: standard EDIT, BUTTON and
 // STATIC controls in the order of their tab index (which is the order the
 // dialog keys move the focus in), placed by the window's DPI, with the
-// design's fonts and colours. Lines are painted by the window.
+// design's fonts and colours. Lines are painted by the window, and so are
+// the labels and buttons with right-to-left text (owner-drawn: the window
+// passes WM_DRAWITEM to DrawItem).
 #pragma once
 
 #include "window/window_design.h"
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +22,9 @@ namespace velmora::win32 {
 // font without a family); the caller deletes it.
 HFONT CreateDesignFont(const window::FontDesign& font, UINT dpi);
 
+// A window's text (a control's caption).
+std::wstring WindowText(HWND hwnd);
+
 class DesignedControls {
 public:
     explicit DesignedControls(const window::WindowDesign& design);
@@ -26,8 +33,11 @@ public:
     DesignedControls& operator=(const DesignedControls&) = delete;
 
     // Creates the controls as children of parent at dpi; idOf gives each
-    // control's child-window ID by name.
-    void Build(HWND parent, UINT dpi, int (*idOf)(std::string_view name));
+    // control's child-window ID by name. The labels named in
+    // selectableLabels are read-only edit controls without a border, so
+    // that their text can be selected and copied.
+    void Build(HWND parent, UINT dpi, int (*idOf)(std::string_view name),
+               std::initializer_list<std::string_view> selectableLabels = {});
 
     // Places the controls and makes their fonts for a new DPI.
     void Layout(UINT dpi);
@@ -41,6 +51,13 @@ public:
 
     // The text colour the design gives a label, if any.
     std::optional<COLORREF> TextColour(HWND control) const;
+
+    // Draws an owner-drawn control of the design; false for any other.
+    bool DrawItem(const DRAWITEMSTRUCT& item) const;
+
+    // True for a button that the window draws: the dialog manager does not
+    // press it with Enter, as it does a push button with the focus.
+    bool IsDrawnButton(HWND control) const;
 
     // Draws the design's lines.
     void PaintLines(HDC dc) const;

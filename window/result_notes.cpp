@@ -3,6 +3,7 @@
 #include "M_hebrew.h"
 #include "M_hijri.h"
 #include "M_persian.h"
+#include "calendar/official_islamic.h"
 #include "official_persian.h"
 #include "window/date_words.h"
 #include "window/persian_numbers.h"
@@ -22,6 +23,14 @@ struct Note {
 
 // ---- The official Iranian calendar ---------------------------------------
 
+// Months of the official lunar calendar that have not yet begun, or whose
+// start no public record confirms yet, are as the Center for Calendar
+// published them in advance.
+void AddPublishedInAdvance(Note& note) {
+    note.persian += " این تاریخ همان است که مرکز تقویم از پیش منتشر کرده است.";
+    note.english += " The official date is as published in advance by the Center for Calendar.";
+}
+
 constexpr std::int16_t kMonthsPerYear = 12;
 constexpr std::int16_t kLastLongMonth = 6;
 constexpr std::int16_t kLongMonthDays = 31;
@@ -39,10 +48,18 @@ bool ExistsInArithmetic(const DateFields& p) {
     return p.day <= esfandDays;
 }
 
+DateFields FieldsOf(const OfficialIslamicDate& date) { return DateFields{date.year, date.month, date.day}; }
+
+// The date of day jd as Iran officially reads it in the target calendar:
+// Islamic dates from the official lunar calendar where its table covers
+// them, every other date as computed.
 DateFields InTargetCalendar(TargetCalendar calendar, JulianDayNumber jd) {
     DateFields date{};
     switch (calendar) {
-        case TargetCalendar::Islamic: JulianDayToIslamic(jd, date.year, date.month, date.day); break;
+        case TargetCalendar::Islamic:
+            if (const std::optional<OfficialIslamicDate> official = JulianDayToOfficialIslamic(jd)) return FieldsOf(*official);
+            JulianDayToIslamic(jd, date.year, date.month, date.day);
+            break;
         case TargetCalendar::Gregorian: JulianDayToGregorian(jd, date.year, date.month, date.day); break;
         case TargetCalendar::Hebrew: JulianDayToHebrew(jd, date.year, date.month, date.day); break;
     }
@@ -57,12 +74,20 @@ std::optional<Note> OfficialCalendarNote(const ConvertedDate& date) {
         if (*official == date.dayNumber) return std::nullopt;
         const ConvertedDate reading{p, *official, date.calendar, InTargetCalendar(date.calendar, *official)};
         const CalendarName calendar = CalendarNameOf(reading);
-        return Note{"در تقویم رسمی ایران، " + PersianDateNumbers(p) + " روز دیگری است: " +
-                        PersianDateNumbers(reading.result) + ' ' + calendar.persian +
-                        ". این برنامه تاریخ\u200Cها را با تقویم حسابی می\u200Cشمارد.",
-                    "In the official Iranian calendar, " + DateNumbers(p) + " is another day: " +
-                        DateNumbers(reading.result) + ' ' + calendar.english +
-                        ". Velmora counts with the arithmetic calendar."};
+        Note note{"در تقویم رسمی ایران، " + PersianDateNumbers(p) + " روز دیگری است: " +
+                      PersianDateNumbers(reading.result) + ' ' + calendar.persian +
+                      ". این برنامه تاریخ\u200Cها را با تقویم حسابی می\u200Cشمارد.",
+                  "In the official Iranian calendar, " + DateNumbers(p) + " is another day: " +
+                      DateNumbers(reading.result) + ' ' + calendar.english +
+                      ". Velmora counts with the arithmetic calendar."};
+        if (date.calendar == TargetCalendar::Islamic) {
+            if (const std::optional<OfficialIslamicDate> lunar = JulianDayToOfficialIslamic(*official)) {
+                note.persian += " تاریخ قمری از تقویم قمری رسمی ایران است.";
+                note.english += " The Islamic date is from Iran's official lunar calendar.";
+                if (lunar->published) AddPublishedInAdvance(note);
+            }
+        }
+        return note;
     }
     if (!ExistsInArithmetic(p)) return std::nullopt;
     return Note{"تاریخ " + PersianDateNumbers(p) +
@@ -70,6 +95,66 @@ std::optional<Note> OfficialCalendarNote(const ConvertedDate& date) {
                 DateNumbers(p) +
                     " does not exist in the official Iranian calendar; Velmora counts it with the arithmetic "
                     "calendar."};
+}
+
+// ---- Iran's official lunar calendar ----------------------------------------
+
+// The day the typed date names in the official Iranian calendar where its
+// table covers the year, the arithmetic day otherwise; nothing when the
+// official calendar has no such date (the note above says so).
+std::optional<JulianDayNumber> OfficialDayOf(const ConvertedDate& date) {
+    const DateFields& p = date.persian;
+    if (p.year < kOfficialPersianFirstYear || p.year > kOfficialPersianLastYear) return date.dayNumber;
+    return OfficialPersianToJulianDay(p.year, p.month, p.day);
+}
+
+bool SameDate(const OfficialIslamicDate& official, const DateFields& shown) {
+    return official.year == shown.year && official.month == shown.month && official.day == shown.day;
+}
+
+// An Islamic result whose day Iran's official lunar calendar, set by the
+// sighting of the crescent, dates otherwise. A typed date that is another
+// day in the official Iranian calendar has its note above, which gives the
+// official lunar date of that day.
+std::optional<Note> OfficialLunarCalendarNote(const ConvertedDate& date) {
+    if (date.calendar != TargetCalendar::Islamic) return std::nullopt;
+    const std::optional<JulianDayNumber> day = OfficialDayOf(date);
+    if (!day || *day != date.dayNumber) return std::nullopt;
+    const std::optional<OfficialIslamicDate> official = JulianDayToOfficialIslamic(*day);
+    if (!official || SameDate(*official, date.result)) return std::nullopt;
+    const ConvertedDate reading{date.persian, *day, date.calendar, FieldsOf(*official)};
+    const std::optional<DateInWords> words = DateWords(reading);
+    const std::string persianWords = words ? " (" + words->persian + ")" : "";
+    const std::string englishWords = words ? " (" + words->english + ")" : "";
+    Note note{"در تقویم قمری رسمی ایران این روز " + PersianDateNumbers(reading.result) + persianWords +
+                  " است؛ این برنامه ماه\u200Cهای قمری را از ماه نو می\u200Cشمارد و تقویم رسمی ایران از رؤیت هلال.",
+              "In Iran's official lunar calendar this day is " + DateNumbers(reading.result) + englishWords +
+                  "; Velmora counts the Islamic months from the new moon, Iran's official calendar from the "
+                  "sighting of the crescent."};
+    if (official->published) AddPublishedInAdvance(note);
+    return note;
+}
+
+// Measured against the computed months over the years of the Center for
+// Calendar's yearbooks: of the 288 official months of 1423-1446, 80 began a
+// day later than the computed month of the same name (3 a day earlier).
+constexpr std::int16_t kYearbookFirstYear = 1423;
+constexpr std::int16_t kYearbookLastYear = 1446;
+constexpr std::int16_t kMonthsBegunLater = 80;
+constexpr std::int16_t kYearbookMonths = 288;
+
+// An Islamic result after the official lunar table's last day.
+std::optional<Note> UnpublishedLunarMonthNote(const ConvertedDate& date) {
+    if (date.calendar != TargetCalendar::Islamic || date.dayNumber <= kOfficialIslamicLastDay) return std::nullopt;
+    return Note{"تقویم قمری رسمی ایران برای این ماه هنوز منتشر نشده است. در سال\u200Cهای " +
+                    PersianNumber(kYearbookFirstYear) + " تا " + PersianNumber(kYearbookLastYear) +
+                    " ماه رسمی در " + PersianNumber(kMonthsBegunLater) + " ماه از " + PersianNumber(kYearbookMonths) +
+                    " ماه، حدود یک ماه از هر چهار ماه، یک روز دیرتر از تاریخ محاسبه\u200Cشده آغاز شد.",
+                "Iran's official lunar calendar for this month is not yet published. In " +
+                    FormatInt16(kYearbookFirstYear) + "-" + FormatInt16(kYearbookLastYear) +
+                    " the official month began a day later than the computed date in " +
+                    FormatInt16(kMonthsBegunLater) + " of " + FormatInt16(kYearbookMonths) +
+                    " months, about one month in four."};
 }
 
 // ---- Julian dates and the Hebrew era --------------------------------------
@@ -89,28 +174,21 @@ std::optional<Note> BeforeHebrewEraNote(const ConvertedDate& date) {
 
 // ---- Islamic months that start on a close call ----------------------------
 
-// The month-start rule of the Islamic conversion: a new moon after midnight
-// UT and no later than 03:00 UT starts its month on the next day, a later
-// one on the day after. Midnight itself moves no month start.
-constexpr double kMonthStartLimitMinutes = 3.0 * 60.0;
-constexpr double kMinutesPerDay = 1440.0;
-constexpr double kMidnightFraction = 0.5;  // a Julian Date's fraction counts from noon UT
-
-bool NearMonthStartLimit(double newMoon) {
-    const double fromMidnight = newMoon + kMidnightFraction;
-    const double minutes = (fromMidnight - std::floor(fromMidnight)) * kMinutesPerDay;
-    return std::fabs(minutes - kMonthStartLimitMinutes) <= kUncertainNewMoonMinutes;
+bool NearMonthStartLimit(std::int32_t lunation) {
+    return std::fabs(NewMoonMinutesFromMonthStartLimit(lunation)) <= kUncertainNewMoonMinutes;
 }
 
 // The new moon that starts the result's month decides every day of it; the
 // one that starts the next month decides whether the month's last day is
-// its last.
+// its last. Within the official lunar table the official calendar has
+// settled the day, and its note speaks instead.
 std::optional<Note> UncertainIslamicMonthNote(const ConvertedDate& date) {
     if (date.calendar != TargetCalendar::Islamic) return std::nullopt;
+    if (date.dayNumber >= kOfficialIslamicFirstDay && date.dayNumber <= kOfficialIslamicLastDay) return std::nullopt;
     const std::int32_t lunation = IslamicMonthLunation(date.dayNumber);
     const std::int32_t next = CheckedAdd32(lunation, 1);
     const bool lastDayOfMonth = IslamicMonthLunation(CheckedAdd32(date.dayNumber, 1)) != lunation;
-    if (!NearMonthStartLimit(NewMoonInstant(lunation)) && !(lastDayOfMonth && NearMonthStartLimit(NewMoonInstant(next))))
+    if (!NearMonthStartLimit(lunation) && !(lastDayOfMonth && NearMonthStartLimit(next)))
         return std::nullopt;
     return Note{"این تاریخ ممکن است یک روز جابه\u200Cجا باشد: ماه نو نزدیک ساعت ۳ به وقت جهانی است، همان مرزی که روز "
                 "آغاز ماه را تعیین می\u200Cکند؛ محاسبه\u200Cای دقیق\u200Cتر، و تقویم\u200Cهایی که بر رؤیت هلال استوارند، ممکن است روز "
@@ -138,7 +216,9 @@ std::string ResultNoteText(const ConvertedDate& date) {
     AddNote(notes, date, OfficialCalendarNote);
     AddNote(notes, date, JulianCalendarNote);
     AddNote(notes, date, BeforeHebrewEraNote);
+    AddNote(notes, date, OfficialLunarCalendarNote);
     AddNote(notes, date, UncertainIslamicMonthNote);
+    AddNote(notes, date, UnpublishedLunarMonthNote);
     std::string text;
     for (const Note& note : notes) {
         if (!text.empty()) text += "\n\n";

@@ -1,7 +1,9 @@
 // What a conversion's result means where the three numbers alone may
 // mislead: the official Iranian calendar places the typed date elsewhere,
-// the result is a Julian-calendar date, the day lies before the Hebrew era,
-// or the Islamic month's start hangs on a new moon too close to call.
+// Iran's official lunar calendar dates the Islamic result otherwise or has
+// not yet been published for it, the result is a Julian-calendar date, the
+// day lies before the Hebrew era, or the Islamic month's start hangs on a
+// new moon too close to call.
 #pragma once
 
 #include "window/converted_date.h"

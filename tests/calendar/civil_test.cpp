@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace velmora {
 namespace {
@@ -126,6 +127,113 @@ TEST(JulianDayToGregorian, AgreesWithIcuFromYearOneTo9999) {
         ASSERT_EQ(Gregorian(jd), expected) << jd;
     }
     EXPECT_EQ(compared, (last - first) / test::kSweepStride + 1);
+}
+
+// ---- Civil dates to day numbers ------------------------------------------
+
+// The reform's order of dates: up to 1582/10/4 Julian, from 1582/10/15
+// Gregorian, none between.
+enum class CivilCalendar { Julian, Gregorian, None };
+
+CivilCalendar CalendarOf(int year, int month, int day) {
+    const int key = year * 10000 + month * 100 + day;  // fine for years -32768..32767
+    if (key <= 15821004) return CivilCalendar::Julian;
+    if (key >= 15821015) return CivilCalendar::Gregorian;
+    return CivilCalendar::None;
+}
+
+// The expected day number of a date, or none, from the independent inverses.
+std::optional<JulianDayNumber> ExpectedDayNumber(int year, int month, int day) {
+    if (month < 1 || month > 12 || day < 1) return std::nullopt;
+    const CivilCalendar calendar = CalendarOf(year, month, day);
+    if (calendar == CivilCalendar::None) return std::nullopt;
+    const bool gregorian = calendar == CivilCalendar::Gregorian;
+    if (day > CivilMonthLength(year, month, gregorian)) return std::nullopt;
+    return static_cast<JulianDayNumber>(gregorian ? test::GregorianToDayNumber(year, month, day)
+                                                  : test::JulianToDayNumber(year, month, day));
+}
+
+std::optional<JulianDayNumber> Inverse(const Civil& d) {
+    return GregorianToJulianDay(d.year, d.month, d.day);
+}
+
+// Every day the forward conversion handles gives back its day number.
+TEST(GregorianToJulianDay, InvertsEveryConvertibleDay) {
+    std::int64_t days = 0;
+    for (JulianDayNumber jd = -1401; jd <= 13689325; jd += test::kSweepStride, ++days)
+        ASSERT_EQ(Inverse(Gregorian(jd)), jd) << Gregorian(jd);
+    for (const JulianDayNumber jd : {2299160, 2299161, 13689325}) ASSERT_EQ(Inverse(Gregorian(jd)), jd);
+    RecordProperty("days", std::to_string(days));
+}
+
+// Every field combination of the swept 16-bit years, with months and days
+// one past their ends: a date exactly when the independent inverse says so,
+// with its day number, and the forward conversion gives it back wherever
+// it forms dates.
+TEST(GregorianToJulianDay, EveryDateOfEveryYear) {
+    std::int64_t dates = 0;
+    bool counting = true;  // the extra years below are checked again, not counted
+    const auto checkYear = [&](int year) {
+        const auto y = static_cast<std::int16_t>(year);
+        for (std::int16_t month = 0; month <= 13; ++month) {
+            const bool real = month >= 1 && month <= 12;
+            ASSERT_EQ(velmora::CivilMonthLength(y, month),
+                      real ? std::optional<std::int16_t>(CivilMonthLength(year, month, year > 1582))
+                           : std::nullopt)
+                << year << "/" << month;
+            for (std::int16_t day = 0; day <= 32; ++day) {
+                const std::optional<JulianDayNumber> expected = ExpectedDayNumber(year, month, day);
+                const std::optional<JulianDayNumber> jd = GregorianToJulianDay(y, month, day);
+                ASSERT_EQ(jd, expected) << year << "/" << month << "/" << day;
+                if (!jd) continue;
+                dates += counting;
+                if (*jd >= -1401) {
+                    ASSERT_EQ(Gregorian(*jd), (Civil{y, month, day}));
+                }
+            }
+        }
+    };
+    for (int year = -32768; year <= 32767; year += test::kSweepStride) checkYear(year);
+    counting = false;
+    for (const int year : {-32768, -4713, -1, 0, 1, 1500, 1582, 1600, 1700, 1900, 2000, 32767})
+        checkYear(year);
+    RecordProperty("dates", std::to_string(dates));
+}
+
+TEST(GregorianToJulianDay, KnownDatesAndRejectedFields) {
+    const struct {
+        Civil date;
+        std::optional<JulianDayNumber> jd;
+    } cases[] = {
+        {{1582, 10, 4}, 2299160},    {{1582, 10, 15}, 2299161},   {{2000, 1, 1}, 2451545},
+        {{2003, 6, 9}, 2452800},     {{-4712, 1, 1}, 0},          {{-4716, 3, 1}, -1401},
+        {{32767, 12, 31}, 13689325}, {{1500, 2, 29}, 2268992},    // a Julian leap day
+        {{1582, 10, 5}, std::nullopt}, {{1582, 10, 14}, std::nullopt},
+        {{2023, 2, 29}, std::nullopt}, {{1900, 2, 29}, std::nullopt},
+        {{2023, 4, 31}, std::nullopt}, {{2023, 0, 1}, std::nullopt},
+        {{2023, 13, 1}, std::nullopt}, {{2023, 1, 0}, std::nullopt},
+        {{2023, 1, 32}, std::nullopt}, {{2023, -32768, 1}, std::nullopt},
+        {{2023, 1, -32768}, std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Inverse(c.date), c.jd) << c.date;
+}
+
+// ICU's Gregorian calendar (the 1582 reform by default) given the date's
+// fields, on every day of years 1 to 9999.
+TEST(GregorianToJulianDay, AgreesWithIcuFromYearOneTo9999) {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::GregorianCalendar icu(*icu::TimeZone::getGMT(), status);
+    ASSERT_TRUE(U_SUCCESS(status));
+    std::int64_t agreed = 0;
+    for (JulianDayNumber jd = 1721424; jd <= 5373484; jd += test::kSweepStride, ++agreed) {
+        const Civil d = Gregorian(jd);
+        icu.clear();
+        icu.set(d.year, d.month - 1, d.day);
+        const std::int32_t theirs = icu.get(UCAL_JULIAN_DAY, status);
+        ASSERT_TRUE(U_SUCCESS(status));
+        ASSERT_EQ(Inverse(d), theirs) << d;
+    }
+    RecordProperty("agreed", std::to_string(agreed));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -427,6 +428,81 @@ TEST(IcuOracle, AgreesOnEveryDayOfTheFirstSixThousandYearsOutsideTheLateYears) {
 TEST(IcuOracle, AgreesOnLaterDaysOutsideTheLateYears) {
     const JulianDayNumber first = HebrewElapsedDays(6001) + kHebrewEpoch;
     RecordComparison(CompareWithIcu(first, 12307951, 17 * test::kSweepStride));
+}
+
+// ---- Hebrew dates to day numbers -----------------------------------------
+
+std::optional<JulianDayNumber> Inverse(const DateFields& date) {
+    return HebrewToJulianDay(date.year, date.month, date.day);
+}
+
+TEST(HebrewToJulianDay, InvertsEveryConvertibleDay) {
+    std::int64_t days = 0;
+    for (JulianDayNumber jd = kHebrewEpoch + 1; jd <= 12307951; jd += test::kSweepStride, ++days)
+        ASSERT_EQ(Inverse(ToHebrew(jd)), jd) << ToHebrew(jd);
+    RecordProperty("days", std::to_string(days));
+}
+
+// Each swept year's dates, taken in order with months and days one past
+// their ends, are its days one after another from its 1 Tishri to the day
+// before the next; the forward conversion gives each back where it reaches.
+TEST(HebrewToJulianDay, TheDatesOfEachYearAreItsDaysInOrder) {
+    std::int64_t dates = 0;
+    const auto checkYear = [&](std::int16_t year) {
+        JulianDayNumber next = HebrewElapsedDays(year) + kHebrewEpoch;
+        for (std::int16_t month = 0; month <= 14; ++month) {
+            for (std::int16_t day = 0; day <= 31; ++day) {
+                const bool valid = month >= 1 && month <= MonthsIn(year) && day >= 1 &&
+                                   day <= LastDayOfHebrewMonth(year, month);
+                const DateFields date{year, month, day};
+                ASSERT_EQ(Inverse(date), valid ? std::optional<JulianDayNumber>(next) : std::nullopt)
+                    << date;
+                if (!valid) continue;
+                if (next <= 12307951) {
+                    ASSERT_EQ(ToHebrew(next), date);
+                }
+                ++next;
+                ++dates;
+            }
+        }
+        ASSERT_EQ(next, HebrewElapsedDays(year + 1) + kHebrewEpoch) << year;
+    };
+    for (int year = 1; year <= 32767; year += test::kSweepStride)
+        checkYear(static_cast<std::int16_t>(year));
+    const std::int64_t counted = dates;
+    checkYear(32767);
+    dates = counted;
+    RecordProperty("dates", std::to_string(dates));
+}
+
+TEST(HebrewToJulianDay, RejectedFields) {
+    const DateFields rejected[] = {
+        {0, 1, 1},     {-1, 1, 1},     {-32768, 1, 1}, {5785, 13, 1},  // 5785 is a common year
+        {5784, 14, 1}, {5785, 0, 1},   {5785, 1, 0},   {5785, 1, 31},
+        {5785, 12, 30}, {5786, 2, 30}, {5781, 3, 30},  {5785, -32768, 1},
+        {5785, 1, -32768},
+    };
+    for (const DateFields& date : rejected) EXPECT_EQ(Inverse(date), std::nullopt) << date;
+    EXPECT_EQ(Inverse({5784, 13, 29}), 2460586);
+    EXPECT_EQ(Inverse({5785, 2, 30}), 2460646);  // 1 Tishri 2460587 + 30 + 29: a long Heshvan
+    EXPECT_EQ(Inverse({32767, 1, 1}), HebrewElapsedDays(32767) + kHebrewEpoch);
+}
+
+// ICU given the date's fields, on the days of the first 6000 years: the
+// same day, but in and around its late years.
+TEST(IcuOracle, InverseAgreesOutsideTheLateYears) {
+    test::IcuHebrewCalendar icu;
+    const JulianDayNumber last = HebrewElapsedDays(6001) + kHebrewEpoch - 1;
+    std::int64_t compared = 0, differing = 0;
+    for (JulianDayNumber jd = kHebrewEpoch + 1; jd <= last; jd += test::kSweepStride, ++compared) {
+        const DateFields date = ToHebrew(jd);
+        const JulianDayNumber theirs = icu.DayNumberOf(date);
+        if (Inverse(date) == theirs) continue;
+        ++differing;
+        EXPECT_TRUE(IcuMayDiffer(date.year)) << date << ": ours " << jd << ", ICU " << theirs;
+    }
+    RecordProperty("daysCompared", std::to_string(compared));
+    RecordProperty("daysDiffering", std::to_string(differing));
 }
 
 }  // namespace

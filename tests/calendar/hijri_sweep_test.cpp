@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 
 namespace velmora {
 namespace {
@@ -153,6 +154,38 @@ TEST_P(IslamicSweep, ConsecutiveDaysFormMonthsOf29Or30DaysWithShortSearches) {
 }
 
 INSTANTIATE_TEST_SUITE_P(WholeRange, IslamicSweep, ::testing::Range(0, kChunks));
+
+// The inverse over the same chunks: every day's date comes back to the day,
+// and where a 29-day month ends its 30th gives none. Together these cover
+// every date of the 16-bit years: each month from -32768/1 to 32767/12
+// lies in the range, and a date outside them is rejected by its fields.
+class IslamicInverseSweep : public ::testing::TestWithParam<int> {};
+
+TEST_P(IslamicInverseSweep, EveryDayComesBackAndNoMonthHasAnExtraDay) {
+    const std::int64_t span = std::int64_t{kLastConvertibleDay} - kFirstConvertibleDay;
+    const auto chunkStart = [&](int chunk) {
+        return static_cast<JulianDayNumber>(kFirstConvertibleDay + span * chunk / kChunks);
+    };
+    const JulianDayNumber first = chunkStart(GetParam());
+    const JulianDayNumber last = GetParam() + 1 == kChunks ? kLastConvertibleDay
+                                                           : chunkStart(GetParam() + 1) - 1;
+    std::int64_t days = 0, shortMonths = 0;
+    for (JulianDayNumber jd = first; jd <= last; jd += test::kSweepStride, ++days) {
+        const Fields date = PublicConversion(jd);
+        ASSERT_EQ(IslamicToJulianDay(date.year, date.month, date.day), jd) << date;
+        if (date.day != 1 || jd == kFirstConvertibleDay) continue;
+        const Fields before = PublicConversion(jd - 1);
+        ASSERT_EQ(IslamicMonthLength(before.year, before.month), before.day) << before;
+        if (before.day == 29) {
+            ++shortMonths;
+            ASSERT_EQ(IslamicToJulianDay(before.year, before.month, 30), std::nullopt) << before;
+        }
+    }
+    std::printf("days %d..%d: %lld days back, %lld months of 29 days\n", first, last,
+                static_cast<long long>(days), static_cast<long long>(shortMonths));
+}
+
+INSTANTIATE_TEST_SUITE_P(WholeRange, IslamicInverseSweep, ::testing::Range(0, kChunks));
 
 }  // namespace
 }  // namespace velmora

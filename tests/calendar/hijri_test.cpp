@@ -12,6 +12,7 @@
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 namespace velmora {
 namespace {
@@ -244,6 +245,35 @@ TEST(IslamicMonthLunation, NamesTheMonthTheConversionGives) {
          jd += kSampleStride * test::kSweepStride)
         ASSERT_TRUE(LunationNamesTheConvertedMonth(jd));
     ASSERT_TRUE(LunationNamesTheConvertedMonth(kLastConvertibleDay));
+}
+
+// The dates of the conversion's known days come back to them; fields that
+// no day has give none.
+TEST(IslamicToJulianDay, KnownDatesAndRejectedFields) {
+    const struct {
+        Fields date;
+        std::optional<JulianDayNumber> jd;
+    } cases[] = {
+        {{1424, 4, 8}, 2452800},      {{1445, 9, 9}, 2460390},
+        {{1404, 11, 29}, 2445940},    {{1404, 11, 30}, std::nullopt},  // a 29-day month
+        {{1404, 12, 1}, 2445941},     {{1404, 12, 30}, 2445970},
+        {{1405, 1, 1}, 2445971},      {{1437, 8, 29}, 2457545},
+        {{1437, 9, 1}, 2457546},      {{1432, 9, 30}, 2455804},
+        {{1432, 10, 1}, 2455805},     {{-1, 9, 1}, 1948321},
+        {{-1, 12, 30}, 1948439},      {{1, 1, 1}, 1948440},
+        {{-2, 8, 19}, 1947956},       {{32767, 12, 29}, 13559958},
+        {{32767, 12, 30}, std::nullopt}, {{-32768, 1, 1}, -9663479},
+        {{0, 1, 1}, std::nullopt},    {{1446, 0, 1}, std::nullopt},
+        {{1446, 13, 1}, std::nullopt}, {{1446, 1, 0}, std::nullopt},
+        {{1446, 9, 31}, std::nullopt}, {{-32768, -32768, -32768}, std::nullopt},
+        {{32767, 32767, 32767}, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IslamicToJulianDay(c.date.year, c.date.month, c.date.day), c.jd) << c.date;
+    EXPECT_EQ(IslamicMonthLength(1404, 11), 29);
+    EXPECT_EQ(IslamicMonthLength(1404, 12), 30);
+    EXPECT_EQ(IslamicMonthLength(0, 1), std::nullopt);
+    EXPECT_EQ(IslamicMonthLength(1446, 13), std::nullopt);
 }
 
 }  // namespace

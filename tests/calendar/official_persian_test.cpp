@@ -136,5 +136,39 @@ TEST(OfficialPersianToJulianDay, KnownDatesAndRejectedFields) {
     }
 }
 
+// Every covered day gets the date that counts to it, and every covered date
+// comes back from its day; the days on either side have none.
+TEST(JulianDayToOfficialPersian, InvertsEveryCoveredDayAndDate) {
+    constexpr JulianDayNumber kFirst = 2388438;  // 1206/1/1, 22 March 1827
+    constexpr JulianDayNumber kLast = 2495453;   // 1498/12/30, 20 March 2120
+    for (JulianDayNumber jd = kFirst; jd <= kLast; ++jd) {
+        const std::optional<DateFields> d = JulianDayToOfficialPersian(jd);
+        ASSERT_TRUE(d) << jd;
+        ASSERT_EQ(OfficialPersianToJulianDay(d->year, d->month, d->day), jd) << jd;
+    }
+    int dates = 0;
+    for (int year = kOfficialPersianFirstYear; year <= kOfficialPersianLastYear; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 1; day <= 31; ++day) {
+                const std::optional<JulianDayNumber> jd = Official(year, month, day);
+                if (!jd) continue;
+                ++dates;
+                const std::optional<DateFields> back = JulianDayToOfficialPersian(*jd);
+                ASSERT_TRUE(back && back->year == year && back->month == month && back->day == day)
+                    << year << "/" << month << "/" << day;
+            }
+        }
+    }
+    EXPECT_EQ(dates, kLast - kFirst + 1);
+    for (const JulianDayNumber jd : {kFirst - 1, kLast + 1, 0, -2147483647 - 1, 2147483647})
+        EXPECT_FALSE(JulianDayToOfficialPersian(jd)) << jd;
+    // 20 and 21 March 2025: the arithmetic's 1404/1/1 and 1404/1/2.
+    const std::optional<DateFields> march20 = JulianDayToOfficialPersian(2460755);
+    const std::optional<DateFields> march21 = JulianDayToOfficialPersian(2460756);
+    ASSERT_TRUE(march20 && march21);
+    EXPECT_TRUE(march20->year == 1403 && march20->month == 12 && march20->day == 30);
+    EXPECT_TRUE(march21->year == 1404 && march21->month == 1 && march21->day == 1);
+}
+
 }  // namespace
 }  // namespace velmora

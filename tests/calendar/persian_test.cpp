@@ -4,6 +4,12 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "sweep.h"
 
 namespace velmora {
 namespace {
@@ -126,6 +132,109 @@ TEST(PersianToJulianDay, MonthsAndDaysOutsideTheirRangesCountThrough) {
     EXPECT_EQ(PersianToJulianDay(1382, 1, 366), first + 365);
     EXPECT_EQ(PersianToJulianDay(1382, 13, 1), first + 366);
     EXPECT_EQ(PersianToJulianDay(1382, 14, 1), first + 396);
+}
+
+// ---- Day numbers to Persian dates ------------------------------------------
+
+}  // namespace
+
+bool operator==(const DateFields& a, const DateFields& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
+
+std::ostream& operator<<(std::ostream& out, const DateFields& d) {
+    return out << d.year << "/" << d.month << "/" << d.day;
+}
+
+namespace {
+
+// Month 12 runs to the next 1 Farvardin. Year 32767, whose next year has no
+// 16-bit number, is a common year: its cycleYear is 1747 and
+// ((1747 + 38) * 682) mod 2816 = 858 is not below 682.
+int ExpectedMonthLength(int year, int month) {
+    if (month < 12) return MonthLength(month, false);
+    if (year == 32767) return 29;
+    const int next = year == -1 ? 1 : year + 1;
+    return PersianToJulianDay(static_cast<std::int16_t>(next), 1, 1) -
+           PersianToJulianDay(static_cast<std::int16_t>(year), 12, 1);
+}
+
+constexpr JulianDayNumber kFirstPersianDay = -9847175;  // -32295/1/1
+const JulianDayNumber kLastPersianDay = PersianToJulianDay(32767, 12, 29);
+
+TEST(JulianDayToPersian, EveryDayGetsTheDateThatCountsToIt) {
+    std::int64_t days = 0;
+    for (JulianDayNumber jd = kFirstPersianDay; jd <= kLastPersianDay;
+         jd += test::kSweepStride, ++days) {
+        const std::optional<DateFields> d = JulianDayToPersian(jd);
+        ASSERT_TRUE(d) << jd;
+        ASSERT_NE(d->year, 0) << jd;
+        ASSERT_TRUE(d->month >= 1 && d->month <= 12 && d->day >= 1 &&
+                    d->day <= ExpectedMonthLength(d->year, d->month))
+            << jd << " gives " << *d;
+        ASSERT_EQ(PersianToJulianDay(d->year, d->month, d->day), jd) << *d;
+    }
+    EXPECT_EQ(JulianDayToPersian(kFirstPersianDay - 1), std::nullopt);
+    EXPECT_EQ(JulianDayToPersian(kLastPersianDay + 1), std::nullopt);
+    EXPECT_EQ(JulianDayToPersian(std::numeric_limits<std::int32_t>::min()), std::nullopt);
+    EXPECT_EQ(JulianDayToPersian(std::numeric_limits<std::int32_t>::max()), std::nullopt);
+    RecordProperty("days", std::to_string(days));
+}
+
+// Every field combination of the swept years, with months and days one
+// past their ends: a date exactly when it lies within its month, and then
+// the day it counts to gives it back.
+TEST(JulianDayToPersian, EveryDateOfEveryYearComesBack) {
+    std::int64_t dates = 0;
+    bool counting = true;  // the extra years below are checked again, not counted
+    const auto checkYear = [&](int year) {
+        const auto y = static_cast<std::int16_t>(year);
+        for (std::int16_t month = 0; month <= 13; ++month) {
+            const bool realMonth = year != 0 && month >= 1 && month <= 12;
+            const std::optional<std::int16_t> length = PersianMonthLength(y, month);
+            ASSERT_EQ(length.has_value(), realMonth) << year << "/" << month;
+            if (realMonth) {
+                ASSERT_EQ(*length, ExpectedMonthLength(year, month)) << year << "/" << month;
+            }
+            for (std::int16_t day = 0; day <= 32; ++day) {
+                const bool valid = realMonth && day >= 1 && day <= ExpectedMonthLength(year, month);
+                ASSERT_EQ(IsPersianDate(y, month, day), valid) << year << "/" << month << "/" << day;
+                if (!valid) continue;
+                ASSERT_EQ(JulianDayToPersian(PersianToJulianDay(y, month, day)),
+                          (DateFields{y, month, day}));
+                dates += counting;
+            }
+        }
+    };
+    for (int year = -32295; year <= 32767; year += test::kSweepStride) checkYear(year);
+    counting = false;
+    for (const int year : {-30547, -2347, -1, 0, 1, 1403, 1404, 32767}) checkYear(year);
+    EXPECT_FALSE(IsPersianDate(-32296, 1, 1));
+    EXPECT_FALSE(IsPersianDate(-32768, 1, 1));
+    RecordProperty("dates", std::to_string(dates));
+}
+
+TEST(JulianDayToPersian, EdgesOfTheArithmetic) {
+    const struct {
+        JulianDayNumber jd;
+        DateFields date;
+    } cases[] = {
+        // Years 0 and -1 coincide; -1 starts 365 days before year 1.
+        {1948321, {1, 1, 1}},      {1947956, {-1, 1, 1}},
+        {1948320, {-1, 12, 29}},   {2452800, {1382, 3, 19}},
+        {2452936, {1382, 8, 1}},   // also 1382/7/31
+        {2460755, {1404, 1, 1}},   // also 1403/12/30: 1403 is common here
+        {2460754, {1403, 12, 29}}, {kFirstPersianDay, {-32295, 1, 1}},
+        {PersianToJulianDay(-30547, 12, 31), {-30547, 12, 31}},  // a 367-day year
+        {PersianToJulianDay(-30547, 12, 32), {-30546, 1, 1}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(JulianDayToPersian(c.jd), c.date) << c.jd;
+    EXPECT_EQ(PersianMonthLength(-30547, 12), 31);
+    EXPECT_EQ(PersianMonthLength(1403, 12), 29);
+    EXPECT_EQ(PersianMonthLength(1404, 12), 30);
+    EXPECT_EQ(PersianMonthLength(1382, 7), 30);
+    EXPECT_FALSE(IsPersianDate(1382, 7, 31));
+    EXPECT_FALSE(IsPersianDate(0, 1, 1));
 }
 
 }  // namespace

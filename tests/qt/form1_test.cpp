@@ -80,6 +80,8 @@ private slots:
     void label5IsReadAsItsCalendarName();
 
     void resultNoteBesideTheResults();
+    void officialLunarNote_data();
+    void officialLunarNote();
     void resultToolTipReadsTheDateInWords();
 };
 
@@ -401,6 +403,53 @@ void Form1Test::resultNoteBesideTheResults() {
     Press(gregorian);
     QVERIFY(!popup.isVisible());
     QVERIFY(note->text(QAccessible::Description).isEmpty());
+}
+
+// Islamic results against Iran's official lunar calendar, from its table:
+// 1446/9 began on 2 March 2025 (1403/12/12), 1443/10 on 3 May 2022
+// (1401/2/13), 1447/10 on 21 March 2026 as published (1405/1/1); 1405/9/18
+// is 1448/6/29 in both; the table ends on 9 March 2027. The close call of
+// 1218/9/17 (a new moon at 03:00:55 UT) lies before the table.
+void Form1Test::officialLunarNote_data() {
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QStringList>("said");  // "" : no note
+    QTest::newRow("Ramadan 1446") << QStringList{"1403", "12", "12"} << QStringList{"1446", "9", "2"}
+                                  << QStringList{"this day is 1446/9/1 (Sunday 1 Ramadan 1446)", "۱۴۴۶/۹/۱"};
+    QTest::newRow("Eid 1443") << QStringList{"1401", "2", "13"} << QStringList{"1443", "10", "2"}
+                              << QStringList{"this day is 1443/10/1", "۱۴۴۳/۱۰/۱"};
+    QTest::newRow("published") << QStringList{"1405", "1", "1"} << QStringList{"1447", "10", "2"}
+                               << QStringList{"this day is 1447/10/1",
+                                              "as published in advance by the Center for Calendar",
+                                              "از پیش منتشر"};
+    QTest::newRow("same day") << QStringList{"1405", "9", "18"} << QStringList{"1448", "6", "29"} << QStringList{""};
+    QTest::newRow("after the table") << QStringList{"1406", "6", "1"} << QStringList{"1449", "3", "20"}
+                                     << QStringList{"for this month is not yet published", "80 of 288 months",
+                                                    "هنوز منتشر نشده"};
+    QTest::newRow("close call") << QStringList{"1218", "9", "17"} << QStringList{"1255", "10", "1"}
+                                << QStringList{"the new moon falls near 03:00 UT"};
+}
+
+void Form1Test::officialLunarNote() {
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, shown);
+    QFETCH(QStringList, said);
+    Form1Fixture fixture;
+    QVERIFY(fixture.ShowAndActivate());
+    QAccessibleInterface* note = AccessibleChild(fixture.form, "Result note");
+    QVERIFY(note != nullptr);
+    fixture.Type(typed[0], typed[1], typed[2]);
+    Press(fixture.button("Command1"));
+    // The result stays as computed; only the note speaks of the official date.
+    QCOMPARE((QStringList{fixture.box("Text4").text(), fixture.box("Text5").text(), fixture.box("Text6").text()}),
+             shown);
+    const QString text = note->text(QAccessible::Description);
+    for (const QString& words : said) {
+        if (words.isEmpty())
+            QVERIFY2(text.isEmpty(), qPrintable(text));
+        else
+            QVERIFY2(text.contains(words), qPrintable(text));
+    }
 }
 
 void Form1Test::resultToolTipReadsTheDateInWords() {

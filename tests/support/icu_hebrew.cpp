@@ -26,6 +26,13 @@ std::int16_t OurMonth(int icuYear, int icuMonth) {
     return static_cast<std::int16_t>(leap || icuMonth < kIcuAdarI ? icuMonth + 1 : icuMonth);
 }
 
+// Our month number to ICU's: the same shift back, with Adar I's index
+// skipped in a common year.
+int IcuMonth(const DateFields& date) {
+    const bool leap = IsLeapYearOfCycle(date.year);
+    return leap || date.month < kIcuAdarI + 1 ? date.month - 1 : date.month;
+}
+
 void Require(UErrorCode status, const char* what) {
     if (U_FAILURE(status)) throw std::runtime_error(std::string(what) + ": " + u_errorName(status));
 }
@@ -64,6 +71,17 @@ DateFields IcuHebrewCalendar::DateOf(JulianDayNumber jd) {
     const std::int16_t icuMonth = Field(*calendar_, UCAL_MONTH);
     const std::int16_t day = Field(*calendar_, UCAL_DATE);
     return {year, OurMonth(year, icuMonth), day};
+}
+
+JulianDayNumber IcuHebrewCalendar::DayNumberOf(const DateFields& date) {
+    calendar_->clear();
+    calendar_->set(UCAL_EXTENDED_YEAR, date.year);
+    calendar_->set(UCAL_MONTH, IcuMonth(date));
+    calendar_->set(UCAL_DATE, date.day);
+    UErrorCode status = U_ZERO_ERROR;
+    const std::int32_t jd = calendar_->get(UCAL_JULIAN_DAY, status);
+    Require(status, "Calendar::get");
+    return jd;
 }
 
 DateFields IcuGregorianDateOf(JulianDayNumber jd) {

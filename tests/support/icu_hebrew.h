@@ -20,6 +20,10 @@ public:
     // through Elul = 12 in a common year and 13 in a leap year.
     DateFields DateOf(JulianDayNumber jd);
 
+    // The day number ICU gives a Hebrew date numbered as DateOf numbers it,
+    // from its year, month and day fields.
+    JulianDayNumber DayNumberOf(const DateFields& date);
+
 private:
     std::unique_ptr<icu::Calendar> calendar_;
 };

@@ -18,6 +18,7 @@
 //   window_probe clipboard   the clipboard's Unicode text
 //   window_probe menu        "bar" while Velmora's menu bar is selected,
 //                            "popup" while one of its menus is open
+//   window_probe foreground  title of the foreground window
 //
 // Prints nothing where there is nothing to report. Queries go out with
 // SendMessageTimeout, which a window inside a modal loop (a message box)
@@ -176,6 +177,10 @@ int Run(int argc, char** argv) {
     }
     if (command == "msgbox") {
         if (HWND box = VisibleWindowOf(kDialogClass)) Print(TextOf(::GetDlgItem(box, kMessageBoxTextId)));
+        return 0;
+    }
+    if (command == "foreground") {
+        if (HWND window = ::GetForegroundWindow()) Print(TextOf(window));
         return 0;
     }
     if (command == "note") {

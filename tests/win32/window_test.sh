@@ -7,8 +7,11 @@
 #
 # Stops with a message at the first wrong outcome. Expected dates come from
 # the product's conversion tables.
-set -euo pipefail
+set -eEuo pipefail
 source "$(dirname "$0")/wine_session.sh"
+# A command that fails outside a check (a key press, a probe that finds no
+# window) still says where the test stopped.
+trap 'echo "FAIL: line $LINENO: \"$BASH_COMMAND\" failed with status $?" >&2' ERR
 
 [ $# -eq 3 ] || { echo "usage: $0 <velmora.exe> <window_probe.exe> <launch_marker.exe>" >&2; exit 64; }
 PROGRAM=$(realpath "$1")
@@ -38,7 +41,7 @@ SYSINFO_UNAVAILABLE="System Information Is Unavailable At This Time"
 MSINFO_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
 
 # Persian date typed into Text1..Text3, the button and the key that presses
-# it, then Text4..Text6 and Label5 as the tables give them, and a word of the
+# it, then Text4..Text6 and Label5 as the tables give them, and words of the
 # result note's English line ("-": no note).
 CONVERSIONS=(
   "1382 3 19     $COMMAND2 space  | 2003 6 9   ميلادي -"
@@ -48,7 +51,12 @@ CONVERSIONS=(
   "1403 7 12     $COMMAND3 space  | 5785 1 1   هبريو -"
   "1 1 1         $COMMAND2 space  | 622 3 19   ميلادي Julian"
   "1404 5 10     $COMMAND2 space  | 2025 7 31  ميلادي 2025/8/1"
-  "1390 6 9      $COMMAND1 space  | 1432 10 1  قمري 03:00"
+  "1218 9 17     $COMMAND1 space  | 1255 10 1  قمري 03:00"
+  "1403 12 12    $COMMAND1 space  | 1446 9 2   قمري this day is 1446/9/1"
+  "1401 2 13     $COMMAND1 Return | 1443 10 2  قمري this day is 1443/10/1"
+  "1405 1 1      $COMMAND1 space  | 1447 10 2  قمري 1447/10/1 (Saturday 1 Shawwal 1447); Velmora counts the Islamic months from the new moon, Iran's official calendar from the sighting of the crescent. The official date is as published in advance by the Center for Calendar."
+  "1405 9 18     $COMMAND1 space  | 1448 6 29  قمري -"
+  "1406 6 1      $COMMAND1 space  | 1449 3 20  قمري for this month is not yet published"
   "-4382 6 13    $COMMAND3 space  | 0 0 0      هبريو Hebrew"
   "1405 9 17     $COMMAND2 space  | 2026 12 8  ميلادي -"
 )
@@ -85,6 +93,7 @@ msgbox_closed() { [ -z "$(probe msgbox)" ]; }
 # Control $1 shows $2, or a message box has come up instead.
 shows_or_refuses() { text_is "$1" "$2" || msgbox_open; }
 window_count() { probe windows | grep -c "^$1	" || true; }
+foreground_is() { [ "$(probe foreground)" = "$1" ]; }
 window_open() { [ "$(window_count "$1")" -gt 0 ]; }
 window_closed() { [ "$(window_count "$1")" -eq 0 ]; }
 
@@ -95,6 +104,15 @@ expect_text() {
 }
 expect_focus() {
   wait_for focus_is "$1" "$2" || fail "$3: the focus is on '$(probe focus)', expected control $1 of $2"
+}
+# Activates the window titled $1 and waits until Wine has made it the
+# foreground window too, so that the next key press goes to it; activates it
+# again if another window took the focus meanwhile.
+activated() { x_activate "$1" && wait_for_briefly foreground_is "$1"; }
+wait_for_briefly() { WAIT_SECONDS=5 wait_for "$@"; }
+focus_window() {
+  wait_for x_window_titled "$1" >/dev/null || fail "no X window titled '$1'"
+  wait_for activated "$1" || fail "Wine did not make '$1' the foreground window (it is '$(probe foreground)')"
 }
 expect_running() { program_running || fail "$1: the program ended (status $(cat "$SESSION_DIR/app.status"))"; }
 
@@ -163,7 +181,7 @@ check_start() {
   local title
   title=$(probe windows | grep "^$FORM1	" | cut -f2)
   [ "$title" = "$FORM1_TITLE" ] || fail "Form1 is titled '$title', expected '$FORM1_TITLE'"
-  x_focus "$FORM1_TITLE"
+  focus_window "$FORM1_TITLE"
   expect_focus "$TEXT1" "$FORM1" "start"
   local box
   for box in $TEXT4 $TEXT5 $TEXT6 $LABEL5; do expect_text "$box" "" "start"; done
@@ -357,13 +375,13 @@ check_about() {
   expect_focus "$CMD_SYS_INFO" "$ABOUT" "Tab from picIcon"
   keys shift+Tab shift+Tab
   expect_focus "$CMD_OK" "$ABOUT" "Shift+Tab back to cmdOK"
-  x_focus "$FORM1_TITLE"
+  focus_window "$FORM1_TITLE"
   open_about
   expect_one_about "Command4 again"
   keys Escape
   wait_for window_closed "$ABOUT" || fail "Esc did not close the About box"
   expect_running "Esc in the About box"
-  x_focus "$FORM1_TITLE"
+  focus_window "$FORM1_TITLE"
   open_about
   expect_one_about "About box reopened"
   keys Return
@@ -373,7 +391,7 @@ check_about() {
 
 check_sys_info() {
   note "System Info"
-  x_focus "$FORM1_TITLE"
+  focus_window "$FORM1_TITLE"
   open_about
   expect_one_about "About box for System Info"
   keys alt+s
@@ -393,27 +411,32 @@ check_sys_info() {
   cp "$MARKER" "$tool"
   "$PROGRAM_LOADER" reg add "$MSINFO_KEY" /v PATH /t REG_SZ /d "$(windows_path "$tool")" /f \
     >"$SESSION_DIR/reg.log" 2>&1 || fail "reg add failed: $(cat "$SESSION_DIR/reg.log")"
-  x_focus "$ABOUT_TITLE"
+  focus_window "$ABOUT_TITLE"
   keys alt+s
   wait_for test -e "$tool.launched" || fail "System Info did not start the tool the registry names"
   msgbox_closed || fail "System Info started the tool and showed '$(probe msgbox)'"
-  # The tool, a console program, may have taken the focus with its console.
-  x_focus "$ABOUT_TITLE"
+  # The tool, a console program, may take the focus with its console until
+  # it has ended.
+  wait_for tool_ended "$tool" || fail "the System Info tool did not end"
+  focus_window "$ABOUT_TITLE"
   keys Escape
   wait_for window_closed "$ABOUT" || fail "Esc did not close the About box"
 }
 
+# The tool runs under its Windows path, which holds the session folder.
+tool_ended() { ! pgrep -f "$(basename "$SESSION_DIR").*$(basename "$1")" >/dev/null; }
+
 check_close_form_first() {
   note "close Form1 while the About box is open"
-  x_focus "$FORM1_TITLE"
+  focus_window "$FORM1_TITLE"
   open_about
   expect_one_about "About box before closing Form1"
-  x_focus "$FORM1_TITLE"
+  focus_window "$FORM1_TITLE"
   keys alt+F4
   wait_for window_closed "$FORM1" || fail "Alt+F4 did not close Form1"
   expect_running "Form1 closed with the About box open"
   window_open "$ABOUT" || fail "the About box closed with Form1"
-  x_focus "$ABOUT_TITLE"
+  focus_window "$ABOUT_TITLE"
   keys Escape
   wait_for program_ended || fail "the program did not end with its last window"
   [ "$(cat "$SESSION_DIR/app.status")" = 0 ] || fail "the program ended with status $(cat "$SESSION_DIR/app.status")"

@@ -19,9 +19,14 @@ WAIT_SECONDS=${WAIT_SECONDS:-60}
 POLL_SECONDS=0.1
 # Time xdotool leaves between key presses; Wine drops none at this pace.
 KEY_DELAY_MS=40
+# The window manager on the session's display, as a user's desktop has one:
+# it gives the focus to the window it activates, which Wine follows. Empty
+# for none (the screenshots, where Wine draws Windows' own frames).
+SESSION_WINDOW_MANAGER=${SESSION_WINDOW_MANAGER-openbox}
 
 SESSION_DIR=""
 XVFB_PID=""
+WM_PID=""
 APP_PID=""
 
 fail() {
@@ -35,6 +40,7 @@ session_cleanup() {
     WINEPREFIX=$SESSION_DIR/prefix "$WINESERVER" -k 2>/dev/null || true
   fi
   [ -z "$APP_PID" ] || kill "$APP_PID" 2>/dev/null || true
+  [ -z "$WM_PID" ] || kill "$WM_PID" 2>/dev/null || true
   [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true
   [ -z "$SESSION_DIR" ] || rm -rf "$SESSION_DIR"
 }
@@ -74,13 +80,24 @@ bind_persian_digits() {
   done
 }
 
-# Starts the X server and prepares the prefix: a display of Xvfb's own
-# choosing at 96 DPI that keeps its keymap between clients (-noreset), and a
-# fresh 64-bit prefix with the fonts.
+# A window manager has started when it names itself on the root window.
+window_manager_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+start_window_manager() {
+  [ -n "$SESSION_WINDOW_MANAGER" ] || return 0
+  command -v "$SESSION_WINDOW_MANAGER" >/dev/null || fail "$SESSION_WINDOW_MANAGER is needed (package openbox)"
+  "$SESSION_WINDOW_MANAGER" >"$SESSION_DIR/wm.log" 2>&1 &
+  WM_PID=$!
+  wait_for window_manager_ready || fail "$SESSION_WINDOW_MANAGER did not start: $(cat "$SESSION_DIR/wm.log")"
+}
+
+# Starts the X server with its window manager and prepares the prefix: a
+# display of Xvfb's own choosing at 96 DPI that keeps its keymap between
+# clients (-noreset), and a fresh 64-bit prefix with the fonts.
 session_start() {
   local tool
-  for tool in Xvfb xdotool xmodmap; do
-    command -v "$tool" >/dev/null || fail "$tool is needed (packages xvfb, xdotool, x11-xserver-utils)"
+  for tool in Xvfb xdotool xmodmap xprop; do
+    command -v "$tool" >/dev/null || fail "$tool is needed (packages xvfb, xdotool, x11-xserver-utils, x11-utils)"
   done
   [ -x "$WINE64_LOADER" ] || fail "wine64 is not installed"
   SESSION_DIR=$(mktemp -d "${TMPDIR:-/tmp}/velmora-window-test-XXXXXX")
@@ -95,16 +112,19 @@ session_start() {
   export DISPLAY
   unset WAYLAND_DISPLAY
   bind_persian_digits
+  start_window_manager
 
   export WINEPREFIX=$SESSION_DIR/prefix WINEARCH=win64 WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
   "$WINE64_LOADER" wineboot --init >"$SESSION_DIR/wineboot.log" 2>&1 ||
     fail "wineboot failed: $(cat "$SESSION_DIR/wineboot.log")"
-  # Wine waits for a window manager's WM_TAKE_FOCUS before it activates a
-  # window; with none, it is to activate the window whose X window gains the
-  # focus, which is how the tests move between top-level windows.
-  "$WINE64_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v UseTakeFocus /t REG_SZ /d N /f \
-    >>"$SESSION_DIR/wineboot.log" 2>&1 || fail "reg add failed: $(cat "$SESSION_DIR/wineboot.log")"
+  if [ -z "$SESSION_WINDOW_MANAGER" ]; then
+    # Wine waits for a window manager's WM_TAKE_FOCUS before it activates a
+    # window; with none, it is to activate the window whose X window gains
+    # the focus.
+    "$WINE64_LOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v UseTakeFocus /t REG_SZ /d N /f \
+      >>"$SESSION_DIR/wineboot.log" 2>&1 || fail "reg add failed: $(cat "$SESSION_DIR/wineboot.log")"
+  fi
   "$WINESERVER" -w
   local font
   for font in "${WINE_FONTS[@]}"; do
@@ -136,13 +156,25 @@ x_window_titled() {
   xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep .
 }
 
-# Gives the X input focus to the top-level window titled exactly $1. Wine
-# activates a window when its X window gains the focus; without a window
-# manager nothing else moves the focus between top-level windows. The focus
-# goes to the root window first so that the window gains it even where it
-# had it already.
+# Activates the top-level window titled exactly $1, as a click on it would:
+# the window manager raises it and gives it the focus, and Wine activates
+# it. Without a window manager the X input focus is set directly (through
+# the root window first, so that the window gains it even where it had it).
+# Returns non-zero when the window is not the active one afterwards, for
+# instance because another program's window came up at the same moment.
+x_activate() {
+  local window
+  window=$(x_window_titled "$1") || return 1
+  if [ -n "$SESSION_WINDOW_MANAGER" ]; then
+    timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1 || return 1
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ]
+  else
+    xdotool windowfocus --sync "$(xdotool search --maxdepth 0 --name '' | head -n1)" 2>/dev/null || true
+    xdotool windowfocus --sync "$window"
+  fi
+}
+
 x_focus() {
   wait_for x_window_titled "$1" >/dev/null || fail "no X window titled '$1'"
-  xdotool windowfocus --sync "$(xdotool search --maxdepth 0 --name '' | head -n1)" 2>/dev/null || true
-  xdotool windowfocus --sync "$(x_window_titled "$1")"
+  wait_for x_activate "$1" || fail "the window '$1' could not be activated"
 }

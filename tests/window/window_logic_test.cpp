@@ -211,6 +211,7 @@ struct NoteCase {
     const char* day;
     void (Form1::*button)();
     std::vector<std::string> notes;
+    std::size_t noteCount = 0;  // when the key words are not one a note
 };
 
 constexpr auto kIslamicButton = &Form1::Command1_Click;
@@ -235,7 +236,8 @@ TEST_P(ResultNotes, SayWhatTheResultMeans) {
     for (const std::string& note : c.notes) EXPECT_THAT(f.view.note, HasSubstr(note));
     // Each note is a Persian and an English line, notes an empty line apart.
     const auto lines = std::count(f.view.note.begin(), f.view.note.end(), '\n');
-    EXPECT_EQ(lines, static_cast<long>(3 * c.notes.size() - 2)) << f.view.note;
+    const std::size_t count = c.noteCount != 0 ? c.noteCount : c.notes.size();
+    EXPECT_EQ(lines, static_cast<long>(3 * count - 2)) << f.view.note;
 }
 
 const char* const kOfficial14040510 = "In the official Iranian calendar, 1404/5/10 is another day: ";
@@ -243,12 +245,19 @@ const char* const kNotOfficial = "1404/12/30 does not exist in the official Iran
 const char* const kJulian = "This is a date of the Julian calendar";
 const char* const kBeforeHebrewEra = "This day lies before the Hebrew era and has no Hebrew date.";
 const char* const kUncertainIslamic = "This date may differ by a day";
+const char* const kOfficialLunar = "In Iran's official lunar calendar this day is ";
+const char* const kPublished = "The official date is as published in advance by the Center for Calendar.";
+const char* const kNotYetPublished = "Iran's official lunar calendar for this month is not yet published.";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ResultNotes,
     ::testing::Values(
         NoteCase{"1404", "5", "10", kGregorianButton, {std::string(kOfficial14040510) + "2025/8/1 Gregorian"}},
-        NoteCase{"1404", "5", "10", kIslamicButton, {std::string(kOfficial14040510) + "1447/2/7 Islamic"}},
+        // Official 1404/5/10 is 1 August 2025, 1447/2/7 in the official
+        // lunar calendar (1447/2 published to begin on 26 July 2025).
+        NoteCase{"1404", "5", "10", kIslamicButton,
+                 {std::string(kOfficial14040510) + "1447/2/7 Islamic", "Iran's official lunar calendar", kPublished},
+                 1},
         NoteCase{"1404", "5", "10", kHebrewButton, {std::string(kOfficial14040510) + "5785/11/7 Hebrew"}},
         NoteCase{"1404", "12", "30", kGregorianButton, {kNotOfficial}},
         NoteCase{"1404", "12", "30", kIslamicButton, {kNotOfficial}},
@@ -258,7 +267,9 @@ INSTANTIATE_TEST_SUITE_P(
         NoteCase{"1210", "12", "30", kGregorianButton,
                  {"In the official Iranian calendar, 1210/12/30 is another day: 1832/3/20 Gregorian"}},
         // Official 1403 is a leap year: its 30 Esfand is the arithmetic 1404/1/1.
-        NoteCase{"1403", "12", "30", kGregorianButton, {}}, NoteCase{"1403", "12", "30", kIslamicButton, {}},
+        // In the official lunar calendar 20 March 2025 is 1446/9/19.
+        NoteCase{"1403", "12", "30", kGregorianButton, {}},
+        NoteCase{"1403", "12", "30", kIslamicButton, {kOfficialLunar + std::string("1446/9/19")}},
         NoteCase{"1403", "12", "30", kHebrewButton, {}}, NoteCase{"1405", "9", "17", kGregorianButton, {}},
         NoteCase{"1405", "9", "17", kIslamicButton, {}}, NoteCase{"1405", "9", "17", kHebrewButton, {}},
         // Carried through the arithmetic: no date in either calendar.
@@ -267,15 +278,30 @@ INSTANTIATE_TEST_SUITE_P(
         NoteCase{"961", "7", "22", kGregorianButton, {kJulian}},  // 4 October 1582
         NoteCase{"961", "7", "23", kGregorianButton, {}},         // 15 October 1582
         NoteCase{"-5000", "1", "1", kHebrewButton, {kBeforeHebrewEra}},
-        // 1432/10/1 starts at lunation 1381; 1432/9/30 is the day before.
-        NoteCase{"1390", "6", "9", kIslamicButton, {kUncertainIslamic}},
-        NoteCase{"1390", "6", "20", kIslamicButton, {kUncertainIslamic}},
-        NoteCase{"1390", "6", "8", kIslamicButton, {kUncertainIslamic}},
-        NoteCase{"1390", "6", "7", kIslamicButton, {}},
-        NoteCase{"1390", "6", "9", kGregorianButton, {}}, NoteCase{"1390", "6", "9", kHebrewButton, {}},
-        // 1437/9/1 starts at lunation 1440; 1437/8/29 is the day before.
-        NoteCase{"1395", "3", "17", kIslamicButton, {kUncertainIslamic}},
-        NoteCase{"1395", "3", "16", kIslamicButton, {kUncertainIslamic}}));
+        // Before the official lunar table: 1255/10/1 (1218/9/17) starts at
+        // lunation -743, whose new moon falls at 03:00:55 UT; 1218/9/16 is
+        // the day before.
+        NoteCase{"1218", "9", "17", kIslamicButton, {kUncertainIslamic}},
+        NoteCase{"1218", "9", "16", kIslamicButton, {kUncertainIslamic}},
+        NoteCase{"1218", "9", "15", kIslamicButton, {}},
+        NoteCase{"1218", "9", "17", kGregorianButton, {}}, NoteCase{"1218", "9", "17", kHebrewButton, {}},
+        // Within it the official calendar settles the close calls: 1432/10/1
+        // (lunation 1381) is official 1432/10/1, and 1437/9/1 (lunation 1440)
+        // official 1437/8/30 (the table: 1437/9 began on 7 June 2016).
+        NoteCase{"1390", "6", "9", kIslamicButton, {}},
+        NoteCase{"1395", "3", "17", kIslamicButton, {kOfficialLunar + std::string("1437/8/30")}},
+        // Official lunar dates from the table: 1446/9 began on 2 March 2025,
+        // 1443/10 on 3 May 2022, 1447/10 (published) on 21 March 2026, and
+        // 1448/6 on 11 November 2026 with 30 days; the table ends on 9 March 2027.
+        NoteCase{"1403", "12", "12", kIslamicButton, {kOfficialLunar + std::string("1446/9/1 (Sunday 1 Ramadan 1446)")}},
+        NoteCase{"1403", "12", "12", kGregorianButton, {}}, NoteCase{"1403", "12", "12", kHebrewButton, {}},
+        NoteCase{"1401", "2", "13", kIslamicButton, {kOfficialLunar + std::string("1443/10/1")}},
+        NoteCase{"1405", "1", "1", kIslamicButton, {kOfficialLunar + std::string("1447/10/1"), kPublished}, 1},
+        NoteCase{"1405", "9", "18", kIslamicButton, {}},
+        NoteCase{"1405", "12", "18", kIslamicButton, {}},
+        NoteCase{"1405", "12", "19", kIslamicButton, {kNotYetPublished}},
+        NoteCase{"1406", "6", "1", kIslamicButton, {kNotYetPublished}},
+        NoteCase{"1406", "6", "1", kGregorianButton, {}}));
 
 TEST(ResultNotesText, PersianLineKeepsDatesLeftToRight) {
     Fixture f;
