@@ -1,5 +1,7 @@
 #include "window/to_persian_notes.h"
 
+#include "calendar/M_persian.h"
+#include "calendar/official_islamic.h"
 #include "calendar/official_persian.h"
 #include "window/note_text.h"
 #include "window/persian_numbers.h"
@@ -29,12 +31,36 @@ std::optional<Note> JulianCalendarNote(const ConvertedToPersian& date) {
                 "15 October 1582."};
 }
 
+// Iran's official lunar calendar, set by the sighting of the crescent, may
+// give a typed Islamic date to another day than the computed months do.
+std::optional<Note> OfficialLunarCalendarNote(const ConvertedToPersian& date) {
+    if (date.from != TargetCalendar::Islamic) return std::nullopt;
+    const DateFields& typed = date.typed;
+    const std::optional<JulianDayNumber> official = OfficialIslamicToJulianDay(typed.year, typed.month, typed.day);
+    if (!official || *official == date.dayNumber) return std::nullopt;
+    const std::optional<DateFields> persian = JulianDayToPersian(*official);
+    if (!persian) return std::nullopt;
+    Note note{"در تقویم قمری رسمی ایران، " + PersianDateNumbers(typed) + " روز دیگری است: " +
+                  PersianDateNumbers(*persian) + " هجری شمسی؛ این برنامه ماه\u200Cهای قمری را از ماه نو می\u200Cشمارد "
+                  "و تقویم رسمی ایران از رؤیت هلال.",
+              "In Iran's official lunar calendar, " + DateNumbers(typed) + " is another day: " + DateNumbers(*persian) +
+                  " Persian; Velmora counts the Islamic months from the new moon, Iran's official calendar from the "
+                  "sighting of the crescent."};
+    const std::optional<OfficialIslamicDate> lunar = JulianDayToOfficialIslamic(*official);
+    if (lunar && lunar->published) {
+        note.persian += " این تاریخ همان است که مرکز تقویم از پیش منتشر کرده است.";
+        note.english += " The official date is as published in advance by the Center for Calendar.";
+    }
+    return note;
+}
+
 }  // namespace
 
 std::string ToPersianNoteText(const ConvertedToPersian& date) {
     std::vector<Note> notes;
     AddNote(notes, date, OfficialCalendarNote);
     AddNote(notes, date, JulianCalendarNote);
+    AddNote(notes, date, OfficialLunarCalendarNote);
     return NotesText(notes);
 }
 

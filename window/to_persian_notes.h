@@ -1,6 +1,7 @@
 // What a conversion to the Persian calendar means where the three numbers
 // alone may mislead: the official Iranian calendar gives the day another
-// date, or a typed Gregorian date was read in the Julian calendar.
+// date, a typed Gregorian date was read in the Julian calendar, or Iran's
+// official lunar calendar has the typed Islamic date on another day.
 #pragma once
 
 #include "window/converted_date.h"

@@ -500,6 +500,7 @@ struct ToPersianNoteCase {
     const char* day;
     std::vector<std::string> result;
     std::vector<std::string> notes;  // key words of the English lines
+    void (frmToPersian::*button)() = kFromGregorian;
 };
 
 void PrintTo(const ToPersianNoteCase& c, std::ostream* out) { *out << c.year << '/' << c.month << '/' << c.day; }
@@ -510,7 +511,7 @@ TEST_P(ToPersianNotes, SayWhatTheResultMeans) {
     const ToPersianNoteCase& c = GetParam();
     ToPersianFixture f;
     f.TypeInWindow(c.year, c.month, c.day);
-    f.window->cmdFromGregorian_Click();
+    (f.window->*c.button)();
     ASSERT_TRUE(f.alert.shown.empty()) << f.alert.shown[0];
     std::vector<std::string> result = f.PersianResults();
     result.pop_back();
@@ -531,7 +532,13 @@ INSTANTIATE_TEST_SUITE_P(
                           {"In the official Iranian calendar this day is 1404/1/1."}},
         ToPersianNoteCase{"2026", "3", "21", {"1405", "1", "1"}, {}},
         ToPersianNoteCase{"1582", "10", "4", {"961", "7", "22"}, {kReadAsJulian}},
-        ToPersianNoteCase{"1582", "10", "15", {"961", "7", "23"}, {}}));
+        ToPersianNoteCase{"1582", "10", "15", {"961", "7", "23"}, {}},
+        // 20 March 2025 (1404/1/1) is officially 1446/9/19, the computed
+        // calendar's 1446/9/20.
+        ToPersianNoteCase{"1446", "9", "19", {"1403", "12", "29"},
+                          {"In Iran's official lunar calendar, 1446/9/19 is another day: 1404/1/1 Persian"},
+                          kFromIslamic},
+        ToPersianNoteCase{"1424", "4", "8", {"1382", "3", "19"}, {}, kFromIslamic}));
 
 TEST(ToPersianLogic, EscDismissesTheNoteFirstThenCloses) {
     ToPersianFixture f;
