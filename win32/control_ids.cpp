@@ -29,6 +29,23 @@ constexpr NamedId kAboutIds[] = {
     {"Label1", kIdAboutLabel1},
 };
 
+constexpr NamedId kToPersianIds[] = {
+    {"txtYear", kIdTxtYear},
+    {"txtMonth", kIdTxtMonth},
+    {"txtDay", kIdTxtDay},
+    {"txtPersianYear", kIdTxtPersianYear},
+    {"txtPersianMonth", kIdTxtPersianMonth},
+    {"txtPersianDay", kIdTxtPersianDay},
+    {"cmdFromIslamic", kIdCmdFromIslamic},
+    {"cmdFromGregorian", kIdCmdFromGregorian},
+    {"cmdFromHebrew", kIdCmdFromHebrew},
+    {"lblPrompt", kIdLblPrompt},
+    {"lblYear", kIdLblYear},
+    {"lblMonth", kIdLblMonth},
+    {"lblDay", kIdLblDay},
+    {"lblCalendar", kIdLblCalendar},
+};
+
 template <std::size_t N>
 int Find(const NamedId (&table)[N], std::string_view name) {
     for (const NamedId& entry : table)
@@ -40,5 +57,6 @@ int Find(const NamedId (&table)[N], std::string_view name) {
 
 int Form1ControlId(std::string_view name) { return Find(kForm1Ids, name); }
 int AboutControlId(std::string_view name) { return Find(kAboutIds, name); }
+int ToPersianControlId(std::string_view name) { return Find(kToPersianIds, name); }
 
 }  // namespace velmora::win32

@@ -6,9 +6,10 @@
 
 namespace velmora::win32 {
 
-// Window classes of the two designed windows and of the result note popup.
+// Window classes of the designed windows and of the result note popup.
 inline constexpr wchar_t kForm1Class[] = L"VelmoraForm1";
 inline constexpr wchar_t kAboutClass[] = L"VelmoraAbout";
+inline constexpr wchar_t kToPersianClass[] = L"VelmoraToPersian";
 inline constexpr wchar_t kResultNoteClass[] = L"VelmoraResultNote";
 
 // Form1.
@@ -38,6 +39,27 @@ inline constexpr int kIdLblDescription = 405;
 inline constexpr int kIdLblDisclaimer = 406;
 inline constexpr int kIdAboutLabel1 = 407;
 
+// The window "به هجری شمسی".
+inline constexpr int kIdTxtYear = 501;
+inline constexpr int kIdTxtMonth = 502;
+inline constexpr int kIdTxtDay = 503;
+inline constexpr int kIdTxtPersianYear = 504;
+inline constexpr int kIdTxtPersianMonth = 505;
+inline constexpr int kIdTxtPersianDay = 506;
+inline constexpr int kIdCmdFromIslamic = 511;
+inline constexpr int kIdCmdFromGregorian = 512;
+inline constexpr int kIdCmdFromHebrew = 513;
+inline constexpr int kIdLblPrompt = 521;
+inline constexpr int kIdLblYear = 522;
+inline constexpr int kIdLblMonth = 523;
+inline constexpr int kIdLblDay = 524;
+inline constexpr int kIdLblCalendar = 525;
+
+// Menu items, the same in every menu bar: the menu design's commands in order.
+inline constexpr int kIdMenuOpenToPersian = 601;
+inline constexpr int kIdMenuCopyResult = 602;
+inline constexpr int kIdMenuAbout = 603;
+
 }  // namespace velmora::win32
 
 #include <string_view>
@@ -47,5 +69,6 @@ namespace velmora::win32 {
 // The identifier of a control of Form1's or frmAbout's design, by name.
 int Form1ControlId(std::string_view name);
 int AboutControlId(std::string_view name);
+int ToPersianControlId(std::string_view name);
 
 }  // namespace velmora::win32

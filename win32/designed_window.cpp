@@ -32,10 +32,10 @@ void DesignedWindow::RegisterWindowClass(HINSTANCE instance, const wchar_t* name
 
 void DesignedWindow::Create(HINSTANCE instance, const wchar_t* className, HWND owner,
                             int (*idOf)(std::string_view), const POINT* clientTopLeft,
-                            std::initializer_list<std::string_view> selectableLabels) {
+                            std::initializer_list<std::string_view> selectableLabels, HMENU menu) {
     const std::wstring caption = Utf8ToWide(controls_.design().caption);
     hwnd_ = ::CreateWindowExW(exStyle_, className, caption.c_str(), style_, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance, this);
+                              CW_USEDEFAULT, CW_USEDEFAULT, owner, menu, instance, this);
     if (hwnd_ == nullptr) throw std::runtime_error("cannot create window");
     const UINT dpi = WindowDpi(hwnd_);
     controls_.Build(hwnd_, dpi, idOf, selectableLabels);
@@ -47,7 +47,7 @@ void DesignedWindow::PlaceClientAt(POINT screen) {
     const UINT dpi = WindowDpi(hwnd_);
     const SIZE size = controls_.ClientSize(dpi);
     const RECT frame = WindowRectForClient(RECT{screen.x, screen.y, screen.x + size.cx, screen.y + size.cy},
-                                           style_, exStyle_, dpi);
+                                           style_, exStyle_, dpi, ::GetMenu(hwnd_) != nullptr);
     ::SetWindowPos(hwnd_, nullptr, frame.left, frame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -55,12 +55,21 @@ void DesignedWindow::PlaceClientAt(POINT screen) {
 // on a DPI change the system suggests where the window goes.
 void DesignedWindow::FitClientArea(UINT dpi, const RECT* suggested) {
     const SIZE size = controls_.ClientSize(dpi);
-    const RECT frame = WindowRectForClient(RECT{0, 0, size.cx, size.cy}, style_, exStyle_, dpi);
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    const RECT frame = WindowRectForClient(RECT{0, 0, size.cx, size.cy}, style_, exStyle_, dpi, ::GetMenu(hwnd_) != nullptr);
+    const int width = frame.right - frame.left;
+    int height = frame.bottom - frame.top;
     if (suggested != nullptr)
         ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     else
         ::SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A menu bar too narrow for its menus wraps them onto more lines, which
+    // the frame's computation does not know of: the window grows by them.
+    RECT client;
+    ::GetClientRect(hwnd_, &client);
+    if (client.bottom != size.cy) {
+        height += size.cy - client.bottom;
+        ::SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void DesignedWindow::RestoreFocus() {

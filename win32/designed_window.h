@@ -25,10 +25,12 @@ protected:
     DesignedWindow(const window::WindowDesign& design, DWORD style, DWORD exStyle);
 
     // Creates the window at the design's client size for the DPI it opens on
-    // and builds its controls; at (x, y) when given, else where the system puts it.
-    // selectableLabels as DesignedControls::Build takes them.
+    // and builds its controls; at (x, y) when given, else where the system
+    // puts it. selectableLabels as DesignedControls::Build takes them. A menu
+    // bar, when given, lies above the designed client area.
     void Create(HINSTANCE instance, const wchar_t* className, HWND owner, int (*idOf)(std::string_view),
-                const POINT* clientTopLeft, std::initializer_list<std::string_view> selectableLabels = {});
+                const POINT* clientTopLeft, std::initializer_list<std::string_view> selectableLabels = {},
+                HMENU menu = nullptr);
 
     // Puts the client area's top-left corner at a screen point.
     void PlaceClientAt(POINT screen);

@@ -31,10 +31,11 @@ UINT WindowDpi(HWND window) {
     return SystemDpi();
 }
 
-RECT WindowRectForClient(RECT client, DWORD style, DWORD exStyle, UINT dpi) {
+RECT WindowRectForClient(RECT client, DWORD style, DWORD exStyle, UINT dpi, bool hasMenu) {
     static const auto adjustForDpi = User32Function<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
-    if (adjustForDpi == nullptr || !adjustForDpi(&client, style, FALSE, exStyle, dpi))
-        ::AdjustWindowRectEx(&client, style, FALSE, exStyle);
+    const BOOL menu = hasMenu ? TRUE : FALSE;
+    if (adjustForDpi == nullptr || !adjustForDpi(&client, style, menu, exStyle, dpi))
+        ::AdjustWindowRectEx(&client, style, menu, exStyle);
     return client;
 }
 

@@ -8,7 +8,8 @@ namespace velmora::win32 {
 
 UINT WindowDpi(HWND window);
 
-// The window rectangle of a client area of the given size at dpi.
-RECT WindowRectForClient(RECT client, DWORD style, DWORD exStyle, UINT dpi);
+// The window rectangle of a client area of the given size at dpi, below a
+// menu bar of one line where hasMenu.
+RECT WindowRectForClient(RECT client, DWORD style, DWORD exStyle, UINT dpi, bool hasMenu = false);
 
 }  // namespace velmora::win32

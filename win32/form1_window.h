@@ -1,11 +1,15 @@
-// The converter window as a Win32 window: the design's controls, the result
-// note and the glue between them and the converter window's logic.
+// The converter window as a Win32 window: the menu bar above the design's
+// controls, the result note and the glue between them and the converter
+// window's logic.
 #pragma once
 
 #include "about_window.h"
 #include "accessibility.h"
 #include "designed_window.h"
+#include "menu_bar.h"
 #include "result_note.h"
+#include "result_tool_tips.h"
+#include "to_persian_window.h"
 #include "window/converter_window.h"
 #include "window/program_lifetime.h"
 #include "window/window_view.h"
@@ -35,13 +39,12 @@ private:
     void SetDescription(std::string_view control, std::string_view utf8) override;
     void FocusAndSelectAll(std::string_view control) override;
     void SetResultNote(std::string_view utf8) override;
+    void CopyToClipboard(std::string_view utf8) override;
+    void SetCopyEnabled(bool enabled) override;
 
     window::frmAbout& MakeAbout();
+    window::frmToPersian& MakeToPersian();
     POINT NotePosition() const;
-    void AddResultToolTips();
-    static LRESULT CALLBACK ToolTipProc(HWND tip, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                        DWORD_PTR data);
-    void PaintToolTip();
 
     HINSTANCE instance_;
     HWND hiddenOwner_;
@@ -49,11 +52,11 @@ private:
     window::ProgramLifetime& lifetime_;
     Accessibility& accessibility_;
     window::Form1 logic_;
+    MenuBar menus_;
     std::unique_ptr<AboutWindow> about_;
+    std::unique_ptr<ToPersianWindow> toPersian_;
     std::unique_ptr<ResultNote> note_;
-    HWND toolTips_ = nullptr;
-    HFONT tipFont_ = nullptr;
-    std::map<HWND, std::wstring> tips_;  // each result box's tip text
+    std::unique_ptr<ResultToolTips> toolTips_;
 };
 
 }  // namespace velmora::win32

@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "control_ids.h"
 #include "form1_window.h"
+#include "menu_bar.h"
 #include "alert_box.h"
 #include "platform/native_services.h"
 #include "resource_ids.h"
@@ -17,21 +18,24 @@ namespace {
 
 using namespace velmora;
 
-// The window a key press belongs to, when it is one of the two designed
-// windows: their dialog keys (Tab, Shift+Tab, Enter, Esc, access keys) are
-// the dialog manager's.
+// The window a key press belongs to, when it is one of the designed
+// windows: their shortcut keys are their menu bar's, their dialog keys
+// (Tab, Shift+Tab, Enter, Esc, access keys) the dialog manager's.
 HWND DesignedTopWindow(HWND target) {
     const HWND top = target != nullptr ? ::GetAncestor(target, GA_ROOT) : nullptr;
     wchar_t className[32] = {};
     if (top == nullptr || ::GetClassNameW(top, className, 32) == 0) return nullptr;
     const std::wstring_view name(className);
-    return name == win32::kForm1Class || name == win32::kAboutClass ? top : nullptr;
+    return name == win32::kForm1Class || name == win32::kAboutClass || name == win32::kToPersianClass ? top
+                                                                                                      : nullptr;
 }
 
 int RunMessageLoop() {
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         const HWND top = DesignedTopWindow(message.hwnd);
+        const HACCEL shortcuts = top != nullptr ? win32::MenuBar::AcceleratorsOf(top) : nullptr;
+        if (shortcuts != nullptr && ::TranslateAcceleratorW(top, shortcuts, &message)) continue;
         if (top != nullptr && ::IsDialogMessageW(top, &message)) continue;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
@@ -47,6 +51,8 @@ void RegisterWindowClasses(HINSTANCE instance) {
     win32::DesignedWindow::RegisterWindowClass(instance, win32::kForm1Class, icon(::GetSystemMetrics(SM_CXICON)),
                                                icon(::GetSystemMetrics(SM_CXSMICON)));
     win32::DesignedWindow::RegisterWindowClass(instance, win32::kAboutClass, nullptr, nullptr);
+    win32::DesignedWindow::RegisterWindowClass(instance, win32::kToPersianClass, icon(::GetSystemMetrics(SM_CXICON)),
+                                               icon(::GetSystemMetrics(SM_CXSMICON)));
     win32::ResultNote::RegisterWindowClass(instance);
 }
 

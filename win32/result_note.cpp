@@ -1,6 +1,7 @@
 #include "result_note.h"
 
 #include "control_ids.h"
+#include "dpi.h"
 #include "rtl_text.h"
 #include "text_encoding.h"
 #include "window_builder.h"
@@ -70,6 +71,43 @@ void ResultNote::Resume(POINT topLeft) {
     ::ReleaseDC(hwnd_, dc);
     ::SetWindowPos(hwnd_, HWND_TOP, topLeft.x, topLeft.y, size.cx, size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+POINT NotePositionBelow(HWND window, HWND firstResult) {
+    // How far below the client area the note opens, in pixels at 96 DPI.
+    constexpr int kNoteGapAt96 = 4;
+    RECT boxes;
+    ::GetWindowRect(firstResult, &boxes);
+    RECT client;
+    ::GetClientRect(window, &client);
+    POINT below{0, client.bottom};
+    ::ClientToScreen(window, &below);
+    return POINT{boxes.left, below.y + Scaled(kNoteGapAt96, WindowDpi(window))};
+}
+
+// The note waits while its owner is minimised or disabled by a message box.
+void ResultNote::FollowOwner(HWND owner, UINT message, WPARAM wParam, POINT topLeft) {
+    switch (message) {
+        case WM_MOVE:
+            if (::IsWindowVisible(hwnd_)) Resume(topLeft);
+            break;
+        case WM_SIZE:
+            if (wParam == SIZE_MINIMIZED) Suspend();
+            else if (::IsWindowEnabled(owner)) Resume(topLeft);
+            break;
+        case WM_ENABLE:
+            if (wParam == FALSE) Suspend();
+            else if (!::IsIconic(owner)) Resume(topLeft);
+            break;
+        default:
+            break;
+    }
+}
+
+bool ResultNote::DismissIfShown() {
+    const bool shown = ::IsWindowVisible(hwnd_) != FALSE;
+    Dismiss();
+    return shown;
 }
 
 void ResultNote::Suspend() { ::ShowWindow(hwnd_, SW_HIDE); }

@@ -12,6 +12,10 @@
 
 namespace velmora::win32 {
 
+// Where the note of window opens: just below its client area, level with
+// the first result box's left edge.
+POINT NotePositionBelow(HWND window, HWND firstResult);
+
 class ResultNote {
 public:
     static void RegisterWindowClass(HINSTANCE instance);
@@ -29,6 +33,14 @@ public:
     // or hidden) without dismissing it, and shows it again at a point.
     void Suspend();
     void Resume(POINT topLeft);
+
+    // Follows its owner window's moves, minimising and disabling (by a
+    // message box): called with each of the owner's messages and where the
+    // note goes now.
+    void FollowOwner(HWND owner, UINT message, WPARAM wParam, POINT topLeft);
+
+    // Hides a shown note; true when it showed.
+    bool DismissIfShown();
 
     HWND hwnd() const { return hwnd_; }
 

@@ -2,12 +2,11 @@
 // typed, its day number, the calendar converted to and the result.
 #pragma once
 
-#include "M_civil.h"
-#include "numeric.h"
+#include "calendar/M_civil.h"
+#include "calendar/numeric.h"
+#include "window/calendars.h"
 
 namespace velmora::window {
-
-enum class TargetCalendar { Islamic, Gregorian, Hebrew };
 
 struct ConvertedDate {
     DateFields persian;         // as typed, before the arithmetic carried it
@@ -20,5 +19,19 @@ struct ConvertedDate {
 inline bool IsJulianCalendarResult(const ConvertedDate& date) {
     return date.calendar == TargetCalendar::Gregorian && date.dayNumber <= kLastJulianCalendarDay;
 }
+
+}  // namespace velmora::window
+
+namespace velmora::window {
+
+// One successful conversion of the window "به هجری شمسی": the date as typed
+// in the calendar it came from, its day number and the Persian date of that
+// day in the arithmetic calendar.
+struct ConvertedToPersian {
+    TargetCalendar from;
+    DateFields typed;
+    JulianDayNumber dayNumber;
+    DateFields persian;
+};
 
 }  // namespace velmora::window

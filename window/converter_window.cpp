@@ -1,7 +1,6 @@
 #include "window/converter_window.h"
 
-#include "M_convert.h"
-#include "M_persian.h"
+#include "calendar/M_persian.h"
 #include "window/date_words.h"
 #include "window/error_report.h"
 #include "window/result_notes.h"
@@ -9,16 +8,16 @@
 
 namespace velmora::window {
 
-const CalendarTarget kIslamic{&PersianToIslamic, "قمري", TargetCalendar::Islamic};
-const CalendarTarget kGregorian{&PersianToGregorian, "ميلادي", TargetCalendar::Gregorian};
-const CalendarTarget kHebrew{&PersianToHebrew, "هبريو", TargetCalendar::Hebrew};
+Form1::Form1(WindowView& view, platform::Services& services, AboutFactory makeAbout,
+             ToPersianFactory makeToPersian)
+    : view_(view),
+      services_(services),
+      makeAbout_(std::move(makeAbout)),
+      makeToPersian_(std::move(makeToPersian)) {}
 
-Form1::Form1(WindowView& view, platform::Services& services, AboutFactory makeAbout)
-    : view_(view), services_(services), makeAbout_(std::move(makeAbout)) {}
-
-void Form1::Command1_Click() { ConvertTo(kIslamic); }
-void Form1::Command2_Click() { ConvertTo(kGregorian); }
-void Form1::Command3_Click() { ConvertTo(kHebrew); }
+void Form1::Command1_Click() { ConvertTo(CalendarOf(TargetCalendar::Islamic)); }
+void Form1::Command2_Click() { ConvertTo(CalendarOf(TargetCalendar::Gregorian)); }
+void Form1::Command3_Click() { ConvertTo(CalendarOf(TargetCalendar::Hebrew)); }
 
 void Form1::Command4_Click() {
     RunReportingErrors(services_.alert, view_, [this] {
@@ -27,15 +26,21 @@ void Form1::Command4_Click() {
     });
 }
 
-// Converts an input box's text, read just now, to a date field; a failure
-// keeps the box and its heading for the error report.
-std::int16_t Form1::ReadInput(const char* box, const char* heading) {
-    const std::string text = view_.Text(box);
-    try {
-        return ParseInt16(text);
-    } catch (const RuntimeError& error) {
-        throw InputBoxError(error, box, view_.Text(heading));
+void Form1::Menu_Click(MenuCommand command) {
+    switch (command) {
+        case MenuCommand::OpenToPersian: OpenToPersian(); break;
+        case MenuCommand::CopyResult:
+            if (lastResult_) view_.CopyToClipboard(*lastResult_);
+            break;
+        case MenuCommand::About: Command4_Click(); break;
     }
+}
+
+void Form1::OpenToPersian() {
+    RunReportingErrors(services_.alert, view_, [this] {
+        if (toPersian_ == nullptr) toPersian_ = &makeToPersian_();
+        toPersian_->Show();
+    });
 }
 
 // Reads each input box just before converting it, converts the date with the
@@ -43,31 +48,33 @@ std::int16_t Form1::ReadInput(const char* box, const char* heading) {
 // a failure anywhere leaves the result boxes, Label5 and the note as they
 // were. After the numbers the window says what they mean: the date in words
 // in the result boxes' descriptions, and the result note.
-void Form1::ConvertTo(const CalendarTarget& target) {
+void Form1::ConvertTo(const Calendar& target) {
     RunReportingErrors(services_.alert, view_, [&] {
         DateFields date{};
-        date.year = ReadInput("Text1", "Label1");
-        date.month = ReadInput("Text2", "Label2");
-        date.day = ReadInput("Text3", "Label3");
+        date.year = ReadInputBox(view_, "Text1", "Label1");
+        date.month = ReadInputBox(view_, "Text2", "Label2");
+        date.day = ReadInputBox(view_, "Text3", "Label3");
         const DateFields typed = date;
-        target.convert(date.year, date.month, date.day);
+        target.fromPersian(date.year, date.month, date.day);
         view_.SetText("Text4", FormatInt16(date.year));
         view_.SetText("Text5", FormatInt16(date.month));
         view_.SetText("Text6", FormatInt16(date.day));
-        view_.SetText("Label5", target.labelCaption);
+        view_.SetText("Label5", target.toLabel);
         // The conversion has just found this day number without an error.
         const JulianDayNumber dayNumber = PersianToJulianDay(typed.year, typed.month, typed.day);
-        DescribeResult(ConvertedDate{typed, dayNumber, target.calendar, date});
+        DescribeResult(ConvertedDate{typed, dayNumber, target.id, date});
     });
 }
 
 void Form1::DescribeResult(const ConvertedDate& date) {
     const std::optional<DateInWords> words = DateWords(date);
-    const char* calendarName = CalendarNameOf(date).english;
-    view_.SetDescription("Text4", ResultDescription("Year", calendarName, words));
-    view_.SetDescription("Text5", ResultDescription("Month", calendarName, words));
-    view_.SetDescription("Text6", ResultDescription("Day", calendarName, words));
+    const CalendarName calendar = CalendarNameOf(date);
+    view_.SetDescription("Text4", ResultDescription("Year", calendar.english, words));
+    view_.SetDescription("Text5", ResultDescription("Month", calendar.english, words));
+    view_.SetDescription("Text6", ResultDescription("Day", calendar.english, words));
     view_.SetResultNote(ResultNoteText(date));
+    lastResult_ = ClipboardLine(date.result, calendar, words);
+    view_.SetCopyEnabled(true);
 }
 
 }  // namespace velmora::window

@@ -1,54 +1,60 @@
 // The converter window's behaviour, apart from its widgets: the conversion
 // handlers of Command1 to Command3 in their fixed order (read, parse,
-// convert, write, label), the error report, and Command4's About box.
+// convert, write, label), the error report, Command4's About box and the
+// menu bar's commands.
 #pragma once
 
 #include "platform/services.h"
 #include "window/about_box.h"
+#include "window/calendars.h"
 #include "window/converted_date.h"
+#include "window/menus.h"
+#include "window/to_persian_window.h"
 #include "window/window_view.h"
 
-#include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 
 namespace velmora::window {
 
-// What one conversion button converts to.
-struct CalendarTarget {
-    void (*convert)(std::int16_t& year, std::int16_t& month, std::int16_t& day);
-    const char* labelCaption;  // Label5's caption after a successful conversion
-    TargetCalendar calendar;
-};
-
-extern const CalendarTarget kIslamic;
-extern const CalendarTarget kGregorian;
-extern const CalendarTarget kHebrew;
-
 class Form1 {
 public:
-    // Creates the toolkit's About box on the first press of Command4; the
-    // toolkit owns it for the rest of the program.
+    // Create the toolkit's About box on the first press of Command4, and its
+    // window "به هجری شمسی" on the first open; the toolkit owns them for the
+    // rest of the program.
     using AboutFactory = std::function<frmAbout&()>;
+    using ToPersianFactory = std::function<frmToPersian&()>;
 
-    Form1(WindowView& view, platform::Services& services, AboutFactory makeAbout);
+    Form1(WindowView& view, platform::Services& services, AboutFactory makeAbout,
+          ToPersianFactory makeToPersian);
 
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
 
+    void Menu_Click(MenuCommand command);
+
     // The About box, once Command4 has created it.
     frmAbout* AboutBox() const { return about_; }
 
+    // The window "به هجری شمسی", once it has been opened.
+    frmToPersian* ToPersianWindow() const { return toPersian_; }
+
 private:
-    void ConvertTo(const CalendarTarget& target);
+    void ConvertTo(const Calendar& target);
     void DescribeResult(const ConvertedDate& date);
-    std::int16_t ReadInput(const char* box, const char* heading);
+    void OpenToPersian();
 
     WindowView& view_;
     platform::Services& services_;
     AboutFactory makeAbout_;
+    ToPersianFactory makeToPersian_;
     frmAbout* about_ = nullptr;
+    frmToPersian* toPersian_ = nullptr;
+    // The last result as the copy command puts it on the clipboard.
+    std::optional<std::string> lastResult_;
 };
 
 }  // namespace velmora::window

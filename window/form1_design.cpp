@@ -1,9 +1,13 @@
-#include "form1_design.h"
+#include "window/form1_design.h"
+
+#include "window/calendars.h"
 
 namespace velmora::window {
 namespace {
 
 using enum ControlKind;
+
+constexpr const char* ToCaption(TargetCalendar calendar) { return CalendarOf(calendar).toCaption; }
 
 // Listed top to bottom as the form designer holds them. Captions are UTF-8.
 constexpr ControlDesign kControls[] = {
@@ -25,11 +29,11 @@ constexpr ControlDesign kControls[] = {
      3360, 540, 975, 375, 3, kWindowDefaultFont, kDefaultColour, 0, false},
     {"Command4", CommandButton, "درباره برنامه",
      120, 1080, 1095, 495, 14, Tahoma(8.25), kDefaultColour, 0, true},
-    {"Command1", CommandButton, "هجري قمري",
+    {"Command1", CommandButton, ToCaption(TargetCalendar::Islamic),
      1320, 1020, 975, 615, 1, Tahoma(8.25, true), kDefaultColour, 0, true},
-    {"Command2", CommandButton, "ميلادي",
+    {"Command2", CommandButton, ToCaption(TargetCalendar::Gregorian),
      2340, 1020, 975, 615, 10, Tahoma(8.25, true), kDefaultColour, 0, true},
-    {"Command3", CommandButton, "هبريو",
+    {"Command3", CommandButton, ToCaption(TargetCalendar::Hebrew),
      3360, 1020, 975, 615, 11, Tahoma(8.25, true), kDefaultColour, 0, true},
     {"Label5", Label, "",
      120, 1680, 1095, 375, 13, Tahoma(9.75), kDefaultColour, 0, true},

@@ -31,22 +31,6 @@ void AddPublishedInAdvance(Note& note) {
     note.english += " The official date is as published in advance by the Center for Calendar.";
 }
 
-constexpr std::int16_t kMonthsPerYear = 12;
-constexpr std::int16_t kLastLongMonth = 6;
-constexpr std::int16_t kLongMonthDays = 31;
-constexpr std::int16_t kShortMonthDays = 30;
-
-// True when month and day lie within the arithmetic calendar's year: months
-// 1-6 of 31 days, 7-11 of 30, and Esfand up to the next Nowruz. Other
-// fields are carried through the arithmetic and have no official reading.
-bool ExistsInArithmetic(const DateFields& p) {
-    if (p.month < 1 || p.month > kMonthsPerYear || p.day < 1) return false;
-    if (p.month <= kLastLongMonth) return p.day <= kLongMonthDays;
-    if (p.month < kMonthsPerYear) return p.day <= kShortMonthDays;
-    const std::int32_t esfandDays = CheckedSub32(PersianToJulianDay(CheckedAdd16(p.year, 1), 1, 1),
-                                                 PersianToJulianDay(p.year, kMonthsPerYear, 1));
-    return p.day <= esfandDays;
-}
 
 DateFields FieldsOf(const OfficialIslamicDate& date) { return DateFields{date.year, date.month, date.day}; }
 
@@ -89,7 +73,9 @@ std::optional<Note> OfficialCalendarNote(const ConvertedDate& date) {
         }
         return note;
     }
-    if (!ExistsInArithmetic(p)) return std::nullopt;
+    // Fields carried through the arithmetic, outside the arithmetic
+    // calendar's months and days, have no official reading.
+    if (!IsPersianDate(p.year, p.month, p.day)) return std::nullopt;
     return Note{"تاریخ " + PersianDateNumbers(p) +
                     " در تقویم رسمی ایران وجود ندارد؛ این برنامه آن را با تقویم حسابی می\u200Cشمارد.",
                 DateNumbers(p) +
@@ -123,7 +109,9 @@ std::optional<Note> OfficialLunarCalendarNote(const ConvertedDate& date) {
     const std::optional<OfficialIslamicDate> official = JulianDayToOfficialIslamic(*day);
     if (!official || SameDate(*official, date.result)) return std::nullopt;
     const ConvertedDate reading{date.persian, *day, date.calendar, FieldsOf(*official)};
-    const std::optional<DateInWords> words = DateWords(reading);
+    // An official date, which the computed calendar may not have on that day.
+    const std::optional<DateInWords> words =
+        InWords(*day, reading.result, IslamicMonthName(reading.result), CalendarNameOf(reading));
     const std::string persianWords = words ? " (" + words->persian + ")" : "";
     const std::string englishWords = words ? " (" + words->english + ")" : "";
     Note note{"در تقویم قمری رسمی ایران این روز " + PersianDateNumbers(reading.result) + persianWords +

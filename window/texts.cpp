@@ -1,5 +1,8 @@
 #include "window/texts.h"
 
+#include "calendar/M_persian.h"
+#include "window/persian_numbers.h"
+
 namespace velmora::window {
 namespace {
 
@@ -10,9 +13,9 @@ constexpr AccessibleText kForm1AccessibleTexts[] = {
     {"Text4", "Result year", "Year of the converted date; no conversion yet"},
     {"Text5", "Result month", "Month of the converted date; no conversion yet"},
     {"Text6", "Result day", "Day of the converted date; no conversion yet"},
-    {"Command1", nullptr, "Convert to the Islamic lunar calendar"},
-    {"Command2", nullptr, "Convert to the Gregorian calendar (Julian up to 4 October 1582)"},
-    {"Command3", nullptr, "Convert to the Hebrew calendar"},
+    {"Command1", nullptr, CalendarOf(TargetCalendar::Islamic).toDescription},
+    {"Command2", nullptr, CalendarOf(TargetCalendar::Gregorian).toDescription},
+    {"Command3", nullptr, CalendarOf(TargetCalendar::Hebrew).toDescription},
     {"Command4", nullptr, "About Velmora"},
     // Label5's name is always the calendar name it shows.
     {"Label5", nullptr, "Calendar of the converted date"},
@@ -24,7 +27,41 @@ constexpr AccessibleText kAboutAccessibleTexts[] = {
     {"picIcon", "Velmora icon", "The program's icon, a calendar page"},
 };
 
+constexpr AccessibleText kToPersianAccessibleTexts[] = {
+    {"txtYear", "Year", "Year of the date to convert to the Persian calendar"},
+    {"txtMonth", "Month", "Month of the date to convert"},
+    {"txtDay", "Day", "Day of the date to convert"},
+    {"txtPersianYear", "Persian year", "Year of the Persian date; no conversion yet"},
+    {"txtPersianMonth", "Persian month", "Month of the Persian date, 1 for Farvardin; no conversion yet"},
+    {"txtPersianDay", "Persian day", "Day of the Persian date; no conversion yet"},
+    {"cmdFromIslamic", nullptr, CalendarOf(TargetCalendar::Islamic).fromDescription},
+    {"cmdFromGregorian", nullptr, CalendarOf(TargetCalendar::Gregorian).fromDescription},
+    {"cmdFromHebrew", nullptr, CalendarOf(TargetCalendar::Hebrew).fromDescription},
+    {"lblCalendar", nullptr, "Calendar of the converted date"},
+};
+
 }  // namespace
+
+std::string InvalidDateText(const CalendarName& calendar, const DateFields& typed, std::string_view heading) {
+    return "Not a date of the " + std::string(calendar.english) + " calendar: see the " + std::string(heading) +
+           " box\n" + "تاریخ " + PersianDateNumbers(typed) + " در تقویم " + calendar.persian +
+           " وجود ندارد؛ عدد خانه " + std::string(heading) + " را درست کنید.";
+}
+
+std::string PersianYearOutOfRangeText() {
+    return "This day lies outside the Persian years Velmora counts\n"
+           "سال هجری شمسی این روز بیرون از سال\u200Cهای " + LeftToRightRun(FormatInt16(kFirstPersianYear)) +
+           " تا " + FormatInt16(kLastPersianYear) + " است که این برنامه می\u200Cشمارد.";
+}
+
+std::span<const AccessibleText> ToPersianAccessibleTexts() { return kToPersianAccessibleTexts; }
+
+std::string ClipboardLine(const DateFields& result, const CalendarName& calendar,
+                          const std::optional<DateInWords>& words) {
+    std::string line = DateNumbers(result);
+    if (words) line += ' ' + words->english + " (" + calendar.english + "), " + words->persian;
+    return line;
+}
 
 std::string PersianInputSentence(std::string_view heading) {
     return "در خانه " + std::string(heading) + " عددی صحیح از \u202A-32768\u202C تا 32767 بنویسید.";

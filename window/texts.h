@@ -3,6 +3,7 @@
 // sentences and what screen readers say of each control.
 #pragma once
 
+#include "window/calendars.h"
 #include "window/date_words.h"
 #include "window/window_design.h"
 
@@ -20,10 +21,26 @@ std::string PersianInputSentence(std::string_view heading);
 // "This date cannot be converted to this calendar."
 inline constexpr const char* kPersianConversionSentence = "این تاریخ را نمی‌توان به این تقویم تبدیل کرد.";
 
-// What a screen reader says of each control of the two windows beyond its
+// The report on a typed date that its calendar does not have: "Not a date of
+// the Islamic calendar: see the DAY box", then the Persian sentence with the
+// date. heading names the box to correct.
+std::string InvalidDateText(const CalendarName& calendar, const DateFields& typed, std::string_view heading);
+
+// The report on a date whose day lies outside the Persian years the
+// program counts.
+std::string PersianYearOutOfRangeText();
+
+// What a screen reader says of each control of the windows beyond its
 // caption.
 std::span<const AccessibleText> Form1AccessibleTexts();
 std::span<const AccessibleText> AboutAccessibleTexts();
+std::span<const AccessibleText> ToPersianAccessibleTexts();
+
+// The result as the copy command puts it on the clipboard, one line: the
+// numbers, then the date in words where there are words,
+// "2003/6/9 Monday 9 June 2003 (Gregorian), دوشنبه ۹ ژوئن ۲۰۰۳ میلادی".
+std::string ClipboardLine(const DateFields& result, const CalendarName& calendar,
+                          const std::optional<DateInWords>& words);
 
 // The result boxes' descriptions after a conversion to calendarName
 // (English): "Year of the date in the Gregorian calendar". With the date in

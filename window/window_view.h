@@ -30,6 +30,12 @@ public:
     // Shows the note on the last result next to the result boxes, without
     // taking the focus, until the next call; empty text shows nothing.
     virtual void SetResultNote(std::string_view utf8) = 0;
+
+    // Puts a line of text on the clipboard.
+    virtual void CopyToClipboard(std::string_view utf8) = 0;
+
+    // Enables the menu item that copies the result; it starts disabled.
+    virtual void SetCopyEnabled(bool enabled) = 0;
 };
 
 }  // namespace velmora::window

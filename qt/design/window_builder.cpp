@@ -190,6 +190,23 @@ void BuildWindow(const WindowDesign& design, QWidget& window, double dpi) {
     ChainFocusOrder(design, window);
 }
 
+QWidget& BuildMainWindow(const WindowDesign& design, QMainWindow& window, double dpi) {
+    auto* area = new QWidget(&window);
+    area->setObjectName(QStringLiteral("DesignedArea"));
+    BuildWindow(design, *area, dpi);
+    window.setWindowTitle(area->windowTitle());
+    window.setCentralWidget(area);
+    return *area;
+}
+
+void FitToDesignedArea(QMainWindow& window) {
+    const QSize area = window.centralWidget()->size();
+    const QWidget* menu = window.menuWidget();
+    // A menu bar too narrow for its menus wraps them onto more lines.
+    const int menuHeight = menu != nullptr ? std::max(menu->heightForWidth(area.width()), 0) : 0;
+    window.resize(area.width(), area.height() + menuHeight);
+}
+
 void DescribeControls(std::span<const AccessibleText> texts, QWidget& window) {
     for (const AccessibleText& text : texts) {
         QWidget& control = Control<QWidget>(window, text.control);

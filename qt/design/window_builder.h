@@ -4,6 +4,7 @@
 #include "window/geometry.h"
 #include "window/window_design.h"
 
+#include <QMainWindow>
 #include <QString>
 #include <QWidget>
 
@@ -32,16 +33,25 @@ double ScreenLogicalDpi();
 // The focus starts on the control of the lowest tab index.
 void BuildWindow(const WindowDesign& design, QWidget& window, double dpi);
 
+// Builds the design into a new central widget of window, a main window
+// whose menu bar lies above the designed client area, and returns that
+// area. Call FitToDesignedArea once the menu bar is complete.
+QWidget& BuildMainWindow(const WindowDesign& design, QMainWindow& window, double dpi);
+
+// Sizes window so that its central widget has the design's client size.
+void FitToDesignedArea(QMainWindow& window);
+
 // Gives the named controls their accessible names and descriptions.
 void DescribeControls(std::span<const AccessibleText> texts, QWidget& window);
 
 // Puts the window's client area at the design position on the screen.
 void PlaceAtDesignPosition(const WindowDesign& design, QWidget& window, double dpi);
 
-// The control named in the design, of the widget type the builder made it.
+// The control named in the design, of the widget type the builder made it,
+// in window or in the designed area of a main window.
 template <typename Widget>
 Widget& Control(QWidget& window, const char* name) {
-    auto* widget = window.findChild<Widget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+    auto* widget = window.findChild<Widget*>(QString::fromUtf8(name), Qt::FindChildrenRecursively);
     if (widget == nullptr) throw std::logic_error(std::string("no control ") + name);
     return *widget;
 }

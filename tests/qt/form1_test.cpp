@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenuBar>
 #include <QTest>
 
 #include <set>
@@ -124,7 +125,11 @@ void Form1Test::clientArea() {
     QFETCH(double, dpi);
     QFETCH(QSize, size);
     Form1Fixture fixture(dpi);
-    QCOMPARE(fixture.form.size(), size);
+    // The menu bar lies above the designed client area, which keeps its size.
+    QWidget& area = fixture.form.designedArea();
+    fixture.form.show();
+    QCOMPARE(area.size(), size);
+    QCOMPARE(area.y(), fixture.form.menuBar()->geometry().bottom() + 1);
     QCOMPARE(fixture.form.windowTitle(), QString("Velmora"));
     const QList<QSize> iconSizes = fixture.form.windowIcon().availableSizes();
     QVERIFY(iconSizes.contains(QSize(16, 16)));

@@ -11,6 +11,13 @@
 //   window_probe windows     "<class>\t<title>" of each visible Velmora
 //                            top-level window (message boxes as #32770)
 //   window_probe note        text of the visible result note
+//   window_probe rect <id>   "<left> <top> <width> <height>" of that control
+//                            in its window's client area
+//   window_probe client <class>  "<width> <height>" of the client area of
+//                            the visible window of that class
+//   window_probe clipboard   the clipboard's Unicode text
+//   window_probe menu        "bar" while Velmora's menu bar is selected,
+//                            "popup" while one of its menus is open
 //   window_probe foreground  title of the foreground window
 //
 // Prints nothing where there is nothing to report. Queries go out with
@@ -29,6 +36,7 @@ namespace {
 using velmora::win32::kAboutClass;
 using velmora::win32::kForm1Class;
 using velmora::win32::kResultNoteClass;
+using velmora::win32::kToPersianClass;
 
 // The class of the standard dialog that a message box is.
 constexpr wchar_t kDialogClass[] = L"#32770";
@@ -74,7 +82,8 @@ bool IsMessageBox(HWND window) { return ClassOf(window) == kDialogClass && TextO
 BOOL CALLBACK CollectVelmoraWindow(HWND window, LPARAM list) {
     if (!::IsWindowVisible(window)) return TRUE;
     const std::wstring name = ClassOf(window);
-    if (name == kForm1Class || name == kAboutClass || name == kResultNoteClass || IsMessageBox(window))
+    if (name == kForm1Class || name == kAboutClass || name == kToPersianClass || name == kResultNoteClass ||
+        IsMessageBox(window))
         reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     return TRUE;
 }
@@ -93,7 +102,7 @@ HWND VisibleWindowOf(const wchar_t* className) {
 }
 
 HWND ControlOf(int id) {
-    for (const wchar_t* owner : {kForm1Class, kAboutClass})
+    for (const wchar_t* owner : {kForm1Class, kAboutClass, kToPersianClass})
         if (HWND window = VisibleWindowOf(owner))
             if (HWND control = ::GetDlgItem(window, id)) return control;
     return nullptr;
@@ -105,16 +114,55 @@ int ParseId(const char* text) {
     return *end == '\0' ? static_cast<int>(id) : -1;
 }
 
-int Focus() {
-    // Focus is kept per thread; Form1's thread owns all of Velmora's windows,
-    // whether or not Wine thinks it is in the foreground.
-    HWND form = ::FindWindowW(kForm1Class, nullptr);
-    if (form == nullptr) form = ::FindWindowW(kAboutClass, nullptr);
-    if (form == nullptr) return kExitNotFound;
-    GUITHREADINFO info{};
+// The state of the thread that owns all of Velmora's windows, whether or
+// not Wine thinks it is in the foreground.
+bool VelmoraThreadInfo(GUITHREADINFO& info) {
+    HWND form = nullptr;
+    for (const wchar_t* name : {kForm1Class, kAboutClass, kToPersianClass})
+        if (form == nullptr) form = ::FindWindowW(name, nullptr);
+    if (form == nullptr) return false;
+    info = GUITHREADINFO{};
     info.cbSize = sizeof info;
-    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(form, nullptr), &info) || info.hwndFocus == nullptr)
-        return kExitNotFound;
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(form, nullptr), &info) != FALSE;
+}
+
+// The class of the system's menu windows.
+constexpr wchar_t kMenuClass[] = L"#32768";
+
+int Menu() {
+    GUITHREADINFO info;
+    if (!VelmoraThreadInfo(info)) return kExitNotFound;
+    const HWND popup = ::FindWindowW(kMenuClass, nullptr);
+    if ((info.flags & GUI_POPUPMENUMODE) != 0 || (popup != nullptr && ::IsWindowVisible(popup))) Print(L"popup");
+    else if ((info.flags & GUI_INMENUMODE) != 0) Print(L"bar");
+    return 0;
+}
+
+int Clipboard() {
+    if (!::OpenClipboard(nullptr)) return kExitNotFound;
+    if (const HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* text = static_cast<const wchar_t*>(::GlobalLock(data))) {
+            Print(text);
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return 0;
+}
+
+int ClientSize(const std::string& className) {
+    const std::wstring wide(className.begin(), className.end());
+    HWND window = VisibleWindowOf(wide.c_str());
+    if (window == nullptr) return kExitNotFound;
+    RECT client;
+    ::GetClientRect(window, &client);
+    Print(std::to_wstring(client.right) + L" " + std::to_wstring(client.bottom));
+    return 0;
+}
+
+int Focus() {
+    GUITHREADINFO info;
+    if (!VelmoraThreadInfo(info) || info.hwndFocus == nullptr) return kExitNotFound;
     Print(std::to_wstring(::GetDlgCtrlID(info.hwndFocus)) + L" " +
           ClassOf(::GetAncestor(info.hwndFocus, GA_ROOT)));
     return 0;
@@ -139,11 +187,22 @@ int Run(int argc, char** argv) {
         if (HWND note = VisibleWindowOf(kResultNoteClass)) Print(TextOf(note));
         return 0;
     }
+    if (command == "menu") return Menu();
+    if (command == "clipboard") return Clipboard();
     if (argc != 3) return kExitUsage;
+    if (command == "client") return ClientSize(argv[2]);
     HWND control = ControlOf(ParseId(argv[2]));
     if (control == nullptr) return kExitNotFound;
     if (command == "text") {
         Print(TextOf(control));
+        return 0;
+    }
+    if (command == "rect") {
+        RECT rect;
+        ::GetWindowRect(control, &rect);
+        ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+        Print(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
+              std::to_wstring(rect.right - rect.left) + L" " + std::to_wstring(rect.bottom - rect.top));
         return 0;
     }
     if (command == "sel") {

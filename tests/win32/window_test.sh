@@ -29,6 +29,14 @@ LABEL5=305
 CMD_OK=1 PIC_ICON=402 CMD_SYS_INFO=401
 # Form1's focus order, which Tab walks forwards and Shift+Tab backwards.
 FOCUS_ORDER=("$TEXT1" "$COMMAND1" "$TEXT2" "$TEXT3" "$TEXT4" "$TEXT5" "$TEXT6" "$COMMAND2" "$COMMAND3" "$COMMAND4")
+# The window "به هجری شمسی" and its focus order.
+TO_PERSIAN=VelmoraToPersian
+TO_PERSIAN_TITLE="به هجری شمسی"
+TXT_YEAR=501 TXT_MONTH=502 TXT_DAY=503 TXT_P_YEAR=504 TXT_P_MONTH=505 TXT_P_DAY=506
+CMD_FROM_ISLAMIC=511 CMD_FROM_GREGORIAN=512 CMD_FROM_HEBREW=513 LBL_CALENDAR=525
+TO_PERSIAN_FOCUS_ORDER=("$TXT_YEAR" "$TXT_MONTH" "$TXT_DAY" "$CMD_FROM_ISLAMIC" "$CMD_FROM_GREGORIAN"
+  "$CMD_FROM_HEBREW" "$TXT_P_YEAR" "$TXT_P_MONTH" "$TXT_P_DAY")
+PERSIAN_NAME="هجری شمسی"
 SYSINFO_UNAVAILABLE="System Information Is Unavailable At This Time"
 MSINFO_KEY='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
 
@@ -55,6 +63,21 @@ CONVERSIONS=(
 # Input that cannot be converted ("-" for an empty box), the button, then the
 # box the error is reported against, the heading and the kind of error the
 # message names.
+# A date typed into the window "به هجری شمسی", the button, then the Persian
+# date and a word of the note ("-": no note); 1382/3/19 is 9 June 2003.
+TO_PERSIAN_CONVERSIONS=(
+  "2003 6 9  $CMD_FROM_GREGORIAN | 1382 3 19 -"
+  "1424 4 8  $CMD_FROM_ISLAMIC   | 1382 3 19 -"
+  "5763 10 9 $CMD_FROM_HEBREW    | 1382 3 19 -"
+  "2025 3 20 $CMD_FROM_GREGORIAN | 1404 1 1  1403/12/30"
+)
+# Dates that their calendar lacks, the button, the box to correct and the
+# calendar the message names.
+TO_PERSIAN_ERRORS=(
+  "2023 2 29 $CMD_FROM_GREGORIAN | $TXT_DAY   Gregorian"
+  "5785 13 1 $CMD_FROM_HEBREW    | $TXT_MONTH Hebrew"
+  "0 1 1     $CMD_FROM_ISLAMIC   | $TXT_YEAR  Islamic"
+)
 ERRORS=(
   "- 3 19        $COMMAND2 | $TEXT1 YEAR  Type mismatch"
   "abc 3 19      $COMMAND1 | $TEXT1 YEAR  Type mismatch"
@@ -93,35 +116,38 @@ focus_window() {
 }
 expect_running() { program_running || fail "$1: the program ended (status $(cat "$SESSION_DIR/app.status"))"; }
 
-# Moves the focus to control $1 of Form1 with Tab or Shift+Tab, whichever is
-# shorter from where the focus is, and checks that it arrived.
+# Moves the focus to control $1 of the window of class $2 (Form1 unless
+# given) with Tab or Shift+Tab, whichever is shorter from where the focus
+# is, and checks that it arrived.
 tab_to() {
-  local focus here=-1 there=-1 i steps
+  local class=${2:-$FORM1} focus here=-1 there=-1 i steps
+  if [ "$class" = "$TO_PERSIAN" ]; then local -n order=TO_PERSIAN_FOCUS_ORDER; else local -n order=FOCUS_ORDER; fi
   # Wine hands the focus back a moment after a popup such as the result
   # note has been shown.
   wait_for probe focus >/dev/null || fail "no focus in Velmora's windows"
   focus=$(probe focus) || fail "no focus in Velmora's windows"
-  for i in "${!FOCUS_ORDER[@]}"; do
-    [ "$focus" != "${FOCUS_ORDER[$i]} $FORM1" ] || here=$i
-    [ "$1" != "${FOCUS_ORDER[$i]}" ] || there=$i
+  for i in "${!order[@]}"; do
+    [ "$focus" != "${order[$i]} $class" ] || here=$i
+    [ "$1" != "${order[$i]}" ] || there=$i
   done
-  [ "$here" -ge 0 ] || fail "the focus is on '$focus', outside Form1's focus order"
-  steps=$(((there - here + ${#FOCUS_ORDER[@]}) % ${#FOCUS_ORDER[@]}))
+  [ "$here" -ge 0 ] || fail "the focus is on '$focus', outside the focus order of $class"
+  steps=$(((there - here + ${#order[@]}) % ${#order[@]}))
   local presses=()
-  if [ "$steps" -le $((${#FOCUS_ORDER[@]} / 2)) ]; then
+  if [ "$steps" -le $((${#order[@]} / 2)) ]; then
     for ((i = 0; i < steps; i++)); do presses+=(Tab); done
   else
-    for ((i = steps; i < ${#FOCUS_ORDER[@]}; i++)); do presses+=(shift+Tab); done
+    for ((i = steps; i < ${#order[@]}; i++)); do presses+=(shift+Tab); done
   fi
   [ ${#presses[@]} -eq 0 ] || keys "${presses[@]}"
-  expect_focus "$1" "$FORM1" "Tab towards control $1"
+  expect_focus "$1" "$class" "Tab towards control $1"
 }
 
-# Replaces the text of input box $1 by $2 ("-" empties it) with key presses.
+# Replaces the text of input box $1 by $2 ("-" empties it) with key presses,
+# in the window of class $3 (Form1 unless given).
 fill() {
   local value=$2
   [ "$value" != "-" ] || value=""
-  tab_to "$1"
+  tab_to "$1" "${3:-$FORM1}"
   keys End shift+Home BackSpace
   typed "$value"
   wait_for text_is "$1" "$value" || fail "box $1 shows '$(text_of "$1")' after typing '$value'"
@@ -133,9 +159,16 @@ fill_date() {
   fill "$TEXT3" "$3"
 }
 
-# Presses button $1 of Form1 with key $2 (space or Return) on its focus.
+fill_to_persian() {
+  fill "$TXT_YEAR" "$1" "$TO_PERSIAN"
+  fill "$TXT_MONTH" "$2" "$TO_PERSIAN"
+  fill "$TXT_DAY" "$3" "$TO_PERSIAN"
+}
+
+# Presses button $1 of Form1 with key $2 (space or Return) on its focus; in
+# the window of class $3 when given.
 press() {
-  tab_to "$1"
+  tab_to "$1" "${3:-$FORM1}"
   keys "$2"
 }
 
@@ -212,6 +245,108 @@ check_errors() {
     [ "$(probe sel "$box")" = "0 $typed_length" ] ||
       fail "$row: box $box selects '$(probe sel "$box")', expected all of its $typed_length characters"
   done
+}
+
+# The menu bar lies above the client area, which keeps the design's size at
+# 96 DPI, and so does every control its place (twips / 15).
+check_layout_below_menu() {
+  note "client area below the menu bar"
+  [ "$(probe client "$FORM1")" = "299 147" ] || fail "Form1's client area is '$(probe client "$FORM1")'"
+  local row id want
+  for row in "$TEXT1:88 36 65 25" "$TEXT6:224 112 65 25" "$COMMAND4:8 72 73 33" "$LABEL5:8 112 73 25"; do
+    id=${row%%:*} want=${row#*:}
+    [ "$(probe rect "$id")" = "$want" ] || fail "control $id stands at '$(probe rect "$id")', expected '$want'"
+  done
+}
+
+menu_is() { [ "$(probe menu)" = "$1" ]; }
+
+# F10 and Alt select the menu bar; Down opens the menu; Esc leaves.
+check_menu_keys() {
+  note "menus from the keyboard"
+  x_focus "$FORM1_TITLE"
+  local key
+  for key in F10 alt; do
+    keys "$key"
+    wait_for menu_is bar || fail "$key did not select the menu bar (menu state '$(probe menu)')"
+    keys Down
+    wait_for menu_is popup || fail "Down after $key opened no menu"
+    keys Escape Escape
+    wait_for menu_is "" || fail "Esc did not leave the menus after $key"
+  done
+  expect_running "menus"
+}
+
+note_gone() { [ -z "$(probe note)" ]; }
+clipboard_starts() { [[ $(probe clipboard) == "$1"* ]]; }
+
+# Ctrl+Shift+C copies the last result with its words.
+check_copy() {
+  note "copy the result"
+  fill_date 1382 3 19
+  press "$COMMAND2" space
+  wait_for text_is $TEXT4 2003 || fail "1382/3/19 did not convert"
+  keys ctrl+shift+c
+  wait_for clipboard_starts "2003/6/9 " || fail "Ctrl+Shift+C put '$(probe clipboard)' on the clipboard"
+}
+
+open_to_persian() {
+  x_focus "$FORM1_TITLE"
+  keys ctrl+r
+  wait_for window_open "$TO_PERSIAN" || fail "Ctrl+R opened no window"
+  expect_focus "$TXT_YEAR" "$TO_PERSIAN" "Ctrl+R"
+  [ "$(window_count "$TO_PERSIAN")" -eq 1 ] || fail "$(window_count "$TO_PERSIAN") windows after Ctrl+R"
+}
+
+check_to_persian() {
+  note "the window $TO_PERSIAN_TITLE"
+  open_to_persian
+  local title
+  title=$(probe windows | grep "^$TO_PERSIAN	" | cut -f2)
+  [ "$title" = "$TO_PERSIAN_TITLE" ] || fail "the window is titled '$title'"
+  [ "$(probe client "$TO_PERSIAN")" = "299 147" ] || fail "its client area is '$(probe client "$TO_PERSIAN")'"
+  open_to_persian
+  local row year month day button want_year want_month want_day want_note box calendar message
+  for row in "${TO_PERSIAN_CONVERSIONS[@]}"; do
+    read -r year month day button _ want_year want_month want_day want_note <<<"$row"
+    note "to the Persian calendar: $year/$month/$day with control $button"
+    fill_to_persian "$year" "$month" "$day"
+    press "$button" space "$TO_PERSIAN"
+    wait_for shows_or_refuses $TXT_P_YEAR "$want_year" || fail "$row: the year shows '$(text_of $TXT_P_YEAR)'"
+    msgbox_closed || fail "$row: refused with the message '$(probe msgbox)'"
+    expect_text $TXT_P_MONTH "$want_month" "$row"
+    expect_text $TXT_P_DAY "$want_day" "$row"
+    expect_text $LBL_CALENDAR "$PERSIAN_NAME" "$row"
+    if [ "$want_note" = - ]; then
+      [ -z "$(probe note)" ] || fail "$row: a note where none applies: '$(probe note)'"
+    else
+      [[ $(probe note) == *"$want_note"* ]] || fail "$row: the note '$(probe note)' does not say '$want_note'"
+    fi
+  done
+  # Esc dismisses the note of 2025/3/20 first, then closes the window.
+  keys Escape
+  wait_for note_gone || fail "Esc left the note '$(probe note)'"
+  window_open "$TO_PERSIAN" || fail "Esc closed the window while its note showed"
+  for row in "${TO_PERSIAN_ERRORS[@]}"; do
+    read -r year month day button _ box calendar <<<"$row"
+    note "not a date: $year/$month/$day with control $button"
+    fill_to_persian "$year" "$month" "$day"
+    press "$button" space "$TO_PERSIAN"
+    wait_for msgbox_open || fail "$row: no message box"
+    message=$(probe msgbox)
+    [[ $message == *"Not a date of the $calendar calendar"* ]] || fail "$row: the message says '$message'"
+    expect_text $TXT_P_YEAR 1404 "$row: the result is kept"
+    keys Return
+    wait_for msgbox_closed || fail "$row: the message box did not close on Enter"
+    expect_running "$row"
+    expect_focus "$box" "$TO_PERSIAN" "$row: after OK"
+    [ "$(probe sel "$box")" = "0 $(text_of "$box" | tr -d '\n' | wc -m)" ] || fail "$row: box $box is not selected"
+  done
+  keys ctrl+shift+c
+  wait_for clipboard_starts "1404/1/1 " || fail "Ctrl+Shift+C in the window copied '$(probe clipboard)'"
+  keys Escape
+  wait_for window_closed "$TO_PERSIAN" || fail "Esc without a note did not close the window"
+  expect_running "the window closed"
 }
 
 open_about() {
@@ -315,9 +450,13 @@ PROBE_LOADER=$(wine_loader_for "$PROBE")
 note "Wine prefix ready after $((SECONDS - start_seconds)) s"
 
 check_start
+check_layout_below_menu
 check_focus_order
 check_conversions
 check_errors
+check_copy
+check_menu_keys
+check_to_persian
 check_about
 check_sys_info
 check_close_form_first

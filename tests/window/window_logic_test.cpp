@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -20,8 +21,9 @@ using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-// Controls as a map of texts; every read and write is logged in order.
-class FakeView final : public WindowView {
+// Controls as a map of texts; every read and write is logged in order. It
+// serves Form1 and, with its window's life, the window "به هجری شمسی".
+class FakeView final : public ToPersianView {
 public:
     std::string Text(std::string_view control) override {
         log.push_back("read " + std::string(control));
@@ -35,12 +37,33 @@ public:
         descriptions[std::string(control)] = utf8;
     }
     void FocusAndSelectAll(std::string_view control) override { log.push_back("focus " + std::string(control)); }
-    void SetResultNote(std::string_view utf8) override { note = utf8; }
+    void SetResultNote(std::string_view utf8) override {
+        note = utf8;
+        noteShown = !note.empty();
+    }
+    void CopyToClipboard(std::string_view utf8) override { clipboard = utf8; }
+    void SetCopyEnabled(bool enabled) override { copyEnabled = enabled; }
+    bool IsLoaded() const override { return loaded; }
+    void Load() override { log.push_back("load"); }
+    void ShowAndRaise() override {
+        loaded = true;
+        log.push_back("show");
+    }
+    void Unload() override {
+        loaded = false;
+        log.push_back("unload");
+    }
+    bool DismissResultNote() override { return std::exchange(noteShown, false); }
 
-    std::map<std::string, std::string> texts{{"Label1", "YEAR"}, {"Label2", "MONTH"}, {"Label3", "DAY"}};
+    std::map<std::string, std::string> texts{{"Label1", "YEAR"},  {"Label2", "MONTH"},  {"Label3", "DAY"},
+                                             {"lblYear", "YEAR"}, {"lblMonth", "MONTH"}, {"lblDay", "DAY"}};
     std::map<std::string, std::string> descriptions;
     std::vector<std::string> log;
     std::string note;
+    bool noteShown = false;
+    std::string clipboard;
+    bool copyEnabled = false;
+    bool loaded = false;
 };
 
 class FakeAboutView final : public AboutView {
@@ -88,9 +111,17 @@ struct Fixture {
     platform::Services services{alert, nothing, nothing, nothing};
     int aboutsMade = 0;
     std::optional<frmAbout> about;
-    Form1 form{view, services, [this]() -> frmAbout& {
+    FakeView toPersianView;
+    int toPersiansMade = 0;
+    std::optional<frmToPersian> toPersian;
+    Form1 form{view, services,
+               [this]() -> frmAbout& {
                    ++aboutsMade;
                    return about.emplace(aboutView, services);
+               },
+               [this]() -> frmToPersian& {
+                   ++toPersiansMade;
+                   return toPersian.emplace(toPersianView, services);
                }};
 
     void Type(const char* year, const char* month, const char* day) {
@@ -327,6 +358,225 @@ INSTANTIATE_TEST_SUITE_P(
         WordsCase{"-5000", "1", "1", kHebrewButton, "Year of the date in the Hebrew calendar"},
         // Fields -5377/-6/-25, out of their ranges.
         WordsCase{"-6000", "1", "1", kGregorianButton, "Year of the date in the Julian calendar"}));
+
+// ---- The window "به هجری شمسی" -----------------------------------------
+
+// The window opened from Form1's menu, with a date typed into it.
+struct ToPersianFixture : Fixture {
+    ToPersianFixture() {
+        form.Menu_Click(MenuCommand::OpenToPersian);
+        window = form.ToPersianWindow();
+    }
+    void TypeInWindow(const char* year, const char* month, const char* day) {
+        toPersianView.texts["txtYear"] = year;
+        toPersianView.texts["txtMonth"] = month;
+        toPersianView.texts["txtDay"] = day;
+        toPersianView.log.clear();
+    }
+    std::vector<std::string> PersianResults() {
+        auto& t = toPersianView.texts;
+        return {t["txtPersianYear"], t["txtPersianMonth"], t["txtPersianDay"], t["lblCalendar"]};
+    }
+    frmToPersian* window = nullptr;
+};
+
+constexpr auto kFromIslamic = &frmToPersian::cmdFromIslamic_Click;
+constexpr auto kFromGregorian = &frmToPersian::cmdFromGregorian_Click;
+constexpr auto kFromHebrew = &frmToPersian::cmdFromHebrew_Click;
+
+TEST(ToPersianLogic, OpensOnceFromTheMenuWithTheFocusInTheYearBox) {
+    ToPersianFixture f;
+    ASSERT_NE(f.window, nullptr);
+    f.form.Menu_Click(MenuCommand::OpenToPersian);
+    EXPECT_EQ(f.toPersiansMade, 1);
+    EXPECT_THAT(f.toPersianView.log, ElementsAre("load", "focus txtYear", "show", "show"));
+    // Esc with no note closes it; the next open shows the same instance.
+    f.window->Escape_Pressed();
+    f.form.Menu_Click(MenuCommand::OpenToPersian);
+    EXPECT_EQ(f.toPersiansMade, 1);
+    EXPECT_THAT(f.toPersianView.log, ElementsAre("load", "focus txtYear", "show", "show", "unload", "load",
+                                                 "focus txtYear", "show"));
+}
+
+// The same day, 9 June 2003, typed in each calendar (the dates Form1 gives
+// for Persian 1382/3/19, Monday 19 Khordad 1382).
+struct ToPersianCase {
+    const char* year;
+    const char* month;
+    const char* day;
+    void (frmToPersian::*button)();
+};
+
+void PrintTo(const ToPersianCase& c, std::ostream* out) { *out << c.year << '/' << c.month << '/' << c.day; }
+
+class ToPersianConversions : public ::testing::TestWithParam<ToPersianCase> {};
+
+TEST_P(ToPersianConversions, GiveThePersianDateOfTheTypedDay) {
+    const ToPersianCase& c = GetParam();
+    ToPersianFixture f;
+    f.TypeInWindow(c.year, c.month, c.day);
+    (f.window->*c.button)();
+    EXPECT_TRUE(f.alert.shown.empty());
+    EXPECT_THAT(f.toPersianView.log,
+                ElementsAre("read txtYear", "read txtMonth", "read txtDay", "write txtPersianYear",
+                            "write txtPersianMonth", "write txtPersianDay", "write lblCalendar"));
+    EXPECT_THAT(f.PersianResults(), ElementsAre("1382", "3", "19", "هجری شمسی"));
+    EXPECT_EQ(f.toPersianView.descriptions["txtPersianMonth"],
+              "دوشنبه ۱۹ خرداد ۱۳۸۲ هجری شمسی\nMonth of the date in the Persian calendar: Monday 19 Khordad 1382");
+    EXPECT_EQ(f.toPersianView.note, "");
+    EXPECT_TRUE(f.toPersianView.copyEnabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ToPersianConversions,
+                         ::testing::Values(ToPersianCase{"2003", "6", "9", kFromGregorian},
+                                           ToPersianCase{"۱۴۲۴", "۴", "۸", kFromIslamic},
+                                           ToPersianCase{"5763", "10", "9", kFromHebrew}));
+
+// Dates that their calendar does not have, and input that is no number: the
+// box to correct and the report's first line; nothing is written.
+struct ToPersianErrorCase {
+    const char* year;
+    const char* month;
+    const char* day;
+    void (frmToPersian::*button)();
+    const char* box;
+    const char* firstLine;
+};
+
+void PrintTo(const ToPersianErrorCase& c, std::ostream* out) { *out << c.year << '/' << c.month << '/' << c.day; }
+
+class ToPersianErrors : public ::testing::TestWithParam<ToPersianErrorCase> {};
+
+TEST_P(ToPersianErrors, ReportTheBoxToCorrectAndWriteNothing) {
+    const ToPersianErrorCase& c = GetParam();
+    ToPersianFixture f;
+    f.TypeInWindow("2003", "6", "9");
+    f.window->cmdFromGregorian_Click();
+    f.TypeInWindow(c.year, c.month, c.day);
+    (f.window->*c.button)();
+    ASSERT_EQ(f.alert.shown.size(), 1u);
+    EXPECT_THAT(f.alert.shown[0], StartsWith(std::string(c.firstLine) + "\n"));
+    EXPECT_THAT(f.PersianResults(), ElementsAre("1382", "3", "19", "هجری شمسی"));
+    EXPECT_EQ(f.toPersianView.log.back(), "focus " + std::string(c.box));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ToPersianErrors,
+    ::testing::Values(
+        ToPersianErrorCase{"1446", "9", "31", kFromIslamic, "txtDay",
+                           "Not a date of the Islamic calendar: see the DAY box"},
+        ToPersianErrorCase{"2023", "2", "29", kFromGregorian, "txtDay",
+                           "Not a date of the Gregorian calendar: see the DAY box"},
+        // The ten days the Gregorian reform left out.
+        ToPersianErrorCase{"1582", "10", "10", kFromGregorian, "txtDay",
+                           "Not a date of the Gregorian calendar: see the DAY box"},
+        // 5785 is a common year: twelve months.
+        ToPersianErrorCase{"5785", "13", "1", kFromHebrew, "txtMonth",
+                           "Not a date of the Hebrew calendar: see the MONTH box"},
+        ToPersianErrorCase{"0", "1", "1", kFromIslamic, "txtYear",
+                           "Not a date of the Islamic calendar: see the YEAR box"},
+        ToPersianErrorCase{"0", "1", "1", kFromHebrew, "txtYear",
+                           "Not a date of the Hebrew calendar: see the YEAR box"},
+        // About Persian year -32680, before the first one the arithmetic counts.
+        ToPersianErrorCase{"-32000", "1", "1", kFromGregorian, "txtYear",
+                           "This day lies outside the Persian years Velmora counts"},
+        ToPersianErrorCase{"", "1", "1", kFromHebrew, "txtYear", "Type mismatch in the YEAR box"},
+        ToPersianErrorCase{"2003", "40000", "1", kFromGregorian, "txtMonth", "Overflow in the MONTH box"}));
+
+TEST(ToPersianLogic, InvalidDateSaysSoInPersianWithTheDate) {
+    ToPersianFixture f;
+    f.TypeInWindow("1446", "9", "31");
+    f.window->cmdFromIslamic_Click();
+    ASSERT_EQ(f.alert.shown.size(), 1u);
+    EXPECT_THAT(f.alert.shown[0], EndsWith("\nتاریخ \u202A۱۴۴۶/۹/۳۱\u202C در تقویم قمری وجود ندارد؛ عدد خانه DAY "
+                                           "را درست کنید."));
+}
+
+// Notes, by hand from the published Nowruz days: 1 Farvardin 1404 is
+// 21 March 2025 officially, a day after the arithmetic calendar's.
+struct ToPersianNoteCase {
+    const char* year;
+    const char* month;
+    const char* day;
+    std::vector<std::string> result;
+    std::vector<std::string> notes;  // key words of the English lines
+    void (frmToPersian::*button)() = kFromGregorian;
+};
+
+void PrintTo(const ToPersianNoteCase& c, std::ostream* out) { *out << c.year << '/' << c.month << '/' << c.day; }
+
+class ToPersianNotes : public ::testing::TestWithParam<ToPersianNoteCase> {};
+
+TEST_P(ToPersianNotes, SayWhatTheResultMeans) {
+    const ToPersianNoteCase& c = GetParam();
+    ToPersianFixture f;
+    f.TypeInWindow(c.year, c.month, c.day);
+    (f.window->*c.button)();
+    ASSERT_TRUE(f.alert.shown.empty()) << f.alert.shown[0];
+    std::vector<std::string> result = f.PersianResults();
+    result.pop_back();
+    EXPECT_EQ(result, c.result);
+    for (const std::string& note : c.notes) EXPECT_THAT(f.toPersianView.note, HasSubstr(note));
+    const auto lines = std::count(f.toPersianView.note.begin(), f.toPersianView.note.end(), '\n');
+    EXPECT_EQ(lines, c.notes.empty() ? 0 : static_cast<long>(3 * c.notes.size() - 2)) << f.toPersianView.note;
+}
+
+const char* const kReadAsJulian = "Dates up to 4 October 1582 are read in the Julian calendar";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ToPersianNotes,
+    ::testing::Values(
+        ToPersianNoteCase{"2025", "3", "20", {"1404", "1", "1"},
+                          {"In the official Iranian calendar this day is 1403/12/30."}},
+        ToPersianNoteCase{"2025", "3", "21", {"1404", "1", "2"},
+                          {"In the official Iranian calendar this day is 1404/1/1."}},
+        ToPersianNoteCase{"2026", "3", "21", {"1405", "1", "1"}, {}},
+        ToPersianNoteCase{"1582", "10", "4", {"961", "7", "22"}, {kReadAsJulian}},
+        ToPersianNoteCase{"1582", "10", "15", {"961", "7", "23"}, {}},
+        // 20 March 2025 (1404/1/1) is officially 1446/9/19, the computed
+        // calendar's 1446/9/20.
+        ToPersianNoteCase{"1446", "9", "19", {"1403", "12", "29"},
+                          {"In Iran's official lunar calendar, 1446/9/19 is another day: 1404/1/1 Persian"},
+                          kFromIslamic},
+        ToPersianNoteCase{"1424", "4", "8", {"1382", "3", "19"}, {}, kFromIslamic}));
+
+TEST(ToPersianLogic, EscDismissesTheNoteFirstThenCloses) {
+    ToPersianFixture f;
+    f.TypeInWindow("2025", "3", "20");
+    f.window->cmdFromGregorian_Click();
+    ASSERT_TRUE(f.toPersianView.noteShown);
+    f.window->Escape_Pressed();
+    EXPECT_FALSE(f.toPersianView.noteShown);
+    EXPECT_TRUE(f.toPersianView.loaded);
+    f.window->Escape_Pressed();
+    EXPECT_FALSE(f.toPersianView.loaded);
+}
+
+// ---- The copy command ------------------------------------------------------
+
+TEST(CopyCommand, PutsTheLastResultWithItsWordsOnOneLine) {
+    Fixture f;
+    f.form.Menu_Click(MenuCommand::CopyResult);
+    EXPECT_EQ(f.view.clipboard, "");
+    EXPECT_FALSE(f.view.copyEnabled);
+    f.Type("1382", "3", "19");
+    f.form.Command2_Click();
+    f.Type("x", "3", "19");
+    f.form.Command2_Click();  // a failure keeps the last result
+    f.form.Menu_Click(MenuCommand::CopyResult);
+    EXPECT_TRUE(f.view.copyEnabled);
+    EXPECT_EQ(f.view.clipboard, "2003/6/9 Monday 9 June 2003 (Gregorian), دوشنبه ۹ ژوئن ۲۰۰۳ میلادی");
+    f.Type("-5000", "1", "1");
+    f.form.Command3_Click();  // no words for 0 0 0
+    f.form.Menu_Click(MenuCommand::CopyResult);
+    EXPECT_EQ(f.view.clipboard, "0/0/0");
+
+    ToPersianFixture g;
+    g.TypeInWindow("2003", "6", "9");
+    g.window->cmdFromGregorian_Click();
+    g.window->Menu_Click(MenuCommand::CopyResult);
+    EXPECT_EQ(g.toPersianView.clipboard, "1382/3/19 Monday 19 Khordad 1382 (Persian), دوشنبه ۱۹ خرداد ۱۳۸۲ هجری شمسی");
+}
 
 TEST(AboutLogic, OneInstanceShownAgainAfterUnload) {
     Fixture f;
