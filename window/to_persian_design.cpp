@@ -11,13 +11,14 @@ constexpr const char* FromCaption(TargetCalendar calendar) { return CalendarOf(c
 
 // Form1's four columns: the prompt and the result calendar on the left, then
 // year, month and day, each with its heading, input box, button and result
-// box. The focus runs through the three input boxes, the three buttons and
+// box; with no button in the left column, the prompt has room for a fourth
+// line where a font sets it wider. The focus runs through the three input boxes, the three buttons and
 // the three result boxes. Captions are UTF-8.
 constexpr ControlDesign kControls[] = {
     // name        kind           caption
     //   left, top, width, height, tab, font, colour, line width, right-to-left
     {"lblPrompt", Label, "تاریخ قمری، میلادی یا عبری را وارد کنید",
-     120, 180, 1095, 735, 9, Tahoma(8.25), kDefaultColour, 0, true},
+     120, 180, 1095, 1335, 9, Tahoma(8.25), kDefaultColour, 0, true},
     {"lblYear", Label, "YEAR",
      1320, 180, 975, 255, 10, kWindowDefaultFont, kDefaultColour, 0, false},
     {"lblMonth", Label, "MONTH",
