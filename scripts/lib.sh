@@ -40,8 +40,17 @@ VELMORA_PACKAGING_PACKAGES=(dpkg-dev file desktop-file-utils appstream)
 # and ImageMagick's import to capture windows.
 VELMORA_SCREENSHOT_PACKAGES=(xvfb xauth xdotool imagemagick)
 
+# How many times ensure_packages tries `apt-get update`, and the pause in
+# seconds between tries: a mirror in the middle of a sync serves an index
+# whose size no longer matches its Release file for a while.
+VELMORA_APT_UPDATE_TRIES=${VELMORA_APT_UPDATE_TRIES:-3}
+VELMORA_APT_RETRY_PAUSE=${VELMORA_APT_RETRY_PAUSE:-20}
+
 # Installs the named Debian packages that are not installed yet, as root or
-# through sudo.
+# through sudo. It goes on through an index that a syncing mirror fails to
+# serve, and when that leaves the i386 libraries at other versions than the
+# amd64 ones, pins both architectures to a version they share. Returns
+# non-zero, with apt's lines and what to try, when it cannot install them.
 ensure_packages() {
   local missing=()
   local pkg
@@ -57,9 +66,148 @@ ensure_packages() {
     ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${sudo[@]}" dpkg --add-architecture i386
   fi
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -q --no-install-recommends "${missing[@]}"
+  local log
+  log=$(mktemp)
+  _velmora_apt_update "$log"
+  local status=0
+  _velmora_apt_install "$log" "${missing[@]}" || status=$?
+  rm -f "$log" "$log.status"
+  return $status
+}
+
+# Runs `apt-get update` until it succeeds or has been tried
+# VELMORA_APT_UPDATE_TRIES times. When every try failed it goes on with the
+# indexes apt has, after one warning line that names those it could not fetch.
+_velmora_apt_update() {
+  local log=$1 try
+  for ((try = 1; ; try++)); do
+    _velmora_logged "$log" "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q &&
+      return 0
+    [ "$try" -ge "$VELMORA_APT_UPDATE_TRIES" ] && break
+    echo "velmora: apt-get update failed (try $try of $VELMORA_APT_UPDATE_TRIES); trying again in ${VELMORA_APT_RETRY_PAUSE} s"
+    sleep "$VELMORA_APT_RETRY_PAUSE"
+  done
+  # "Err:6 URL suite/component arch Packages", then the reason on the next line.
+  local failed
+  failed=$(awk '/^Err:[0-9]+ / { sub(/^Err:[0-9]+ /, ""); index_ = $0; next }
+    index_ != "" { sub(/^ +/, ""); printf "%s%s (%s)", sep, index_, $0; sep = "; "; index_ = "" }' "$log")
+  [ -n "$failed" ] || failed=$(grep '^E: ' "$log" | head -n 1)
+  echo "velmora: warning: apt-get update failed $try times on ${failed:-an unnamed index}; going on with the indexes apt has"
+}
+
+# Runs `apt-get install`. When apt finds unmet dependencies among i386
+# packages, it pins each of them and its amd64 namesake to the newest version
+# both architectures offer (a library installed for both must have the same
+# version in both) and tries again, as long as that gives new pins.
+_velmora_apt_install() {
+  local log=$1
+  shift
+  local pins=() seen=" " options=() manual="" name version
+  while true; do
+    if _velmora_logged "$log" "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+      apt-get install -y -q --no-install-recommends "${options[@]}" "$@" "${pins[@]}"; then
+      [ ${#pins[@]} -eq 0 ] || _velmora_unmark_pins "$manual" "${pins[@]%%=*}"
+      return 0
+    fi
+    grep -q '^The following packages have unmet dependencies:' "$log" || break
+    local new=() unshared=()
+    for name in $(_velmora_unmet_i386 "$log"); do
+      [[ $seen == *" $name "* ]] && continue
+      seen+="$name "
+      version=$(_velmora_shared_version "$name")
+      case $version in
+        '') unshared+=("$name") ;;
+        -) ;; # i386 only: nothing to keep in step with.
+        *) new+=("$name $version") ;;
+      esac
+    done
+    [ ${#unshared[@]} -eq 0 ] ||
+      echo "velmora: no version of ${unshared[*]} is offered for both amd64 and i386"
+    [ ${#new[@]} -gt 0 ] || break
+    [ ${#pins[@]} -gt 0 ] || manual=$(apt-mark showmanual)
+    echo "velmora: apt cannot install these i386 libraries next to their amd64 namesakes at the versions it sees (an index the mirror is syncing is missing); pinning both architectures to the newest version both offer and trying again:"
+    local line installed
+    for line in "${new[@]}"; do
+      name=${line%% *} version=${line#* }
+      pins+=("$name:amd64=$version" "$name:i386=$version")
+      installed=$(dpkg-query -W -f='${Version}' "$name:amd64" 2>/dev/null || true)
+      if [ -z "$installed" ]; then
+        echo "  $name $version (amd64 not installed yet)"
+      elif [ "$installed" = "$version" ]; then
+        echo "  $name $version (amd64 keeps it)"
+      else
+        echo "  $name $version (amd64 changes from $installed)"
+      fi
+    done
+    # The pins may lower an amd64 library; they never remove a package.
+    options=(--allow-downgrades --no-remove)
+  done
+  _velmora_install_failed "$log" "$@"
+  return 1
+}
+
+# Runs a command with its output shown and kept in the log; returns the
+# command's status.
+_velmora_logged() {
+  local log=$1 status
+  shift
+  { status=0; "$@" 2>&1 || status=$?; echo "$status" >"$log.status"; } | tee "$log"
+  return "$(cat "$log.status")"
+}
+
+# The i386 packages named in apt's list of unmet dependencies, without ":i386".
+_velmora_unmet_i386() {
+  sed -n '/^The following packages have unmet dependencies:/,$p' "$1" |
+    grep -o '[a-z0-9][a-z0-9.+-]*:i386' | sed 's/:i386$//' | sort -u
+}
+
+# The newest version of a package that apt offers for both amd64 and i386
+# (apt-cache madison lists the versions newest first); "-" when there is no
+# amd64 package of that name, nothing when no version is shared.
+_velmora_shared_version() {
+  local amd64 i386 version
+  amd64=$(apt-cache madison "$1:amd64" | awk -F'|' '{ gsub(/ /, "", $2); print $2 }')
+  [ -n "$amd64" ] || { echo -; return; }
+  i386=$(apt-cache madison "$1:i386" | awk -F'|' '{ gsub(/ /, "", $2); print $2 }')
+  for version in $amd64; do
+    if grep -qxF -- "$version" <<<"$i386"; then
+      echo "$version"
+      return
+    fi
+  done
+}
+
+# Naming a package on apt's command line marks it as installed by hand; the
+# pinned libraries are only dependencies, so those that were not marked by
+# hand before (the list given) go back to automatic.
+_velmora_unmark_pins() {
+  local manual=$1 name auto=()
+  shift
+  for name in "$@"; do
+    grep -qxF "${name%:amd64}" <<<"$manual" || auto+=("$name")
+  done
+  [ ${#auto[@]} -eq 0 ] || "${sudo[@]}" apt-mark auto "${auto[@]}" >/dev/null
+}
+
+# Says what could not be installed, with apt's own lines, whether the package
+# database was left half-configured, and what to try.
+_velmora_install_failed() {
+  local log=$1
+  shift
+  echo "velmora: could not install: $*" >&2
+  echo "velmora: apt-get said:" >&2
+  { sed -n '/^The following packages have unmet dependencies:/,/^E: /{/^E: /!p}' "$log"
+    grep '^E: ' "$log"; } | sed 's/^/  /' >&2
+  local audit
+  audit=$(dpkg --audit 2>&1)
+  if [ -n "$audit" ]; then
+    echo "velmora: the package database is left half-configured:" >&2
+    printf '%s\n' "$audit" | sed 's/^/  /' >&2
+    echo "velmora: finish it with 'dpkg --configure -a' (as root) before anything else" >&2
+  else
+    echo "velmora: the package database is consistent (dpkg --audit finds nothing half-installed)" >&2
+  fi
+  echo "velmora: the package mirror may be in the middle of a sync: wait for it to finish (an hour or two), then run this command again" >&2
 }
 
 # Configures and builds one preset of CMakePresets.json: all of it, or only
