@@ -102,36 +102,34 @@ _velmora_apt_update() {
 _velmora_apt_install() {
   local log=$1
   shift
-  local pins=() seen=" " options=() manual="" name version
+  local pins=() seen=" " pinned_versions=" " options=() manual="" name version
   while true; do
     if _velmora_logged "$log" "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
       apt-get install -y -q --no-install-recommends "${options[@]}" "$@" "${pins[@]}"; then
       [ ${#pins[@]} -eq 0 ] || _velmora_unmark_pins "$manual" "${pins[@]%%=*}"
       return 0
     fi
-    grep -q '^The following packages have unmet dependencies:' "$log" || break
-    local new=() unshared=()
-    for name in $(_velmora_unmet_i386 "$log"); do
-      [[ $seen == *" $name "* ]] && continue
-      seen+="$name "
-      version=$(_velmora_shared_version "$name")
-      case $version in
-        '') unshared+=("$name") ;;
-        -) ;; # i386 only: nothing to keep in step with.
-        *) new+=("$name $version") ;;
-      esac
-    done
-    [ ${#unshared[@]} -eq 0 ] ||
-      echo "velmora: no version of ${unshared[*]} is offered for both amd64 and i386"
-    [ ${#new[@]} -gt 0 ] || break
+    local new=()
+    if grep -q '^The following packages have unmet dependencies:' "$log"; then
+      _velmora_pin_unmet_i386 "$log" || break
+      echo "velmora: apt cannot install these i386 libraries next to their amd64 namesakes at the versions it sees (an index the mirror is syncing is missing); pinning both architectures to the newest version both offer and trying again:"
+    elif grep -q '^E: Packages need to be removed but remove is disabled' "$log" &&
+      [ ${#pins[@]} -gt 0 ]; then
+      _velmora_pin_removed "$log" || break
+      echo "velmora: those pins would remove packages built with the pinned libraries, which need their exact versions; pinning them to the same versions and trying again:"
+    else
+      break
+    fi
     [ ${#pins[@]} -gt 0 ] || manual=$(apt-mark showmanual)
-    echo "velmora: apt cannot install these i386 libraries next to their amd64 namesakes at the versions it sees (an index the mirror is syncing is missing); pinning both architectures to the newest version both offer and trying again:"
-    local line installed
+    local line arch installed
     for line in "${new[@]}"; do
-      name=${line%% *} version=${line#* }
-      pins+=("$name:amd64=$version" "$name:i386=$version")
+      read -r name arch version <<<"$line"
+      pins+=("$name:$arch=$version")
+      pinned_versions+="$version "
       installed=$(dpkg-query -W -f='${Version}' "$name:amd64" 2>/dev/null || true)
-      if [ -z "$installed" ]; then
+      if [ "$arch" = i386 ]; then
+        continue
+      elif [ -z "$installed" ]; then
         echo "  $name $version (amd64 not installed yet)"
       elif [ "$installed" = "$version" ]; then
         echo "  $name $version (amd64 keeps it)"
@@ -155,10 +153,47 @@ _velmora_logged() {
   return "$(cat "$log.status")"
 }
 
-# The i386 packages named in apt's list of unmet dependencies, without ":i386".
-_velmora_unmet_i386() {
-  sed -n '/^The following packages have unmet dependencies:/,$p' "$1" |
-    grep -o '[a-z0-9][a-z0-9.+-]*:i386' | sed 's/:i386$//' | sort -u
+# Adds to the caller's new pins ("name arch version") each i386 package in
+# apt's list of unmet dependencies and its amd64 namesake, at the newest
+# version both offer. Fails when that gives no new pin.
+_velmora_pin_unmet_i386() {
+  local unshared=() name version
+  for name in $(sed -n '/^The following packages have unmet dependencies:/,$p' "$1" |
+    grep -o '[a-z0-9][a-z0-9.+-]*:i386' | sed 's/:i386$//' | sort -u); do
+    [[ $seen == *" $name "* ]] && continue
+    seen+="$name "
+    version=$(_velmora_shared_version "$name")
+    case $version in
+      '') unshared+=("$name") ;;
+      -) ;; # i386 only: nothing to keep in step with.
+      *) new+=("$name amd64 $version" "$name i386 $version") ;;
+    esac
+  done
+  [ ${#unshared[@]} -eq 0 ] ||
+    echo "velmora: no version of ${unshared[*]} is offered for both amd64 and i386"
+  [ ${#new[@]} -gt 0 ]
+}
+
+# Adds to the caller's new pins each package that apt would remove to honour
+# the pins, at a version it offers that is one of the pinned versions: a
+# library's -dev package comes from the same source and needs the very same
+# version. Fails when that gives no new pin.
+_velmora_pin_removed() {
+  local name arch version
+  for name in $(sed -n '/^The following packages will be REMOVED:/,/^[^ ]/p' "$1" | grep '^  '); do
+    [[ $seen == *" $name "* ]] && continue
+    arch=amd64
+    [[ $name == *:i386 ]] && arch=i386
+    name=${name%:i386}
+    for version in $(apt-cache madison "$name:$arch" | awk -F'|' '{ gsub(/ /, "", $2); print $2 }'); do
+      if [[ $pinned_versions == *" $version "* ]]; then
+        seen+="$name "
+        new+=("$name $arch $version")
+        break
+      fi
+    done
+  done
+  [ ${#new[@]} -gt 0 ]
 }
 
 # The newest version of a package that apt offers for both amd64 and i386
