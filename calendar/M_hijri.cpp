@@ -1,5 +1,6 @@
 #include "M_hijri.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -231,7 +232,7 @@ double DayLater(double instant) {
 // Months are counted straight through the lunations, 12 to a year, and
 // lunation 1048 begins month 1 of 1405.
 constexpr std::int32_t kEpochLunation = 1048;
-constexpr double kEpochYear = 1405.0;
+constexpr std::int32_t kEpochYear = 1405;
 constexpr std::int32_t kMonthsPerYear = 12;
 constexpr double kMonthsPerYearAsDouble = 12.0;
 
@@ -239,7 +240,6 @@ constexpr double kMonthsPerYearAsDouble = 12.0;
 // multiplies it by 12.3685 lunations a year, a little above the Gregorian
 // rate, plus 0.6. The estimate is never below the lunation sought, so the
 // search only moves downward.
-constexpr double kMonthRoundingShift = 0.5;  // months 1..12 round to 0,2,2,4,4,..,12
 constexpr double kEstimateDaysPerYear = 365.0;
 constexpr double kEstimateEpochYear = 1900.0;
 constexpr double kEstimateLunationsPerYear = 12.3685;
@@ -248,7 +248,7 @@ constexpr double kEstimateOffset = 0.6;
 // The lunation of month (1..12) of a year other than 0.
 constexpr std::int32_t LunationOfMonth(std::int16_t year, std::int16_t month) {
     const std::int32_t astronomicalYear = year > 0 ? year : year + 1;
-    return (astronomicalYear - static_cast<std::int32_t>(kEpochYear)) * kMonthsPerYear +
+    return (astronomicalYear - kEpochYear) * kMonthsPerYear +
            (month - 1) + kEpochLunation;
 }
 
@@ -259,10 +259,13 @@ void StoreIslamicYearAndMonth(std::int32_t n, std::int16_t& year, std::int16_t& 
     // L lies in about -416300..380800 over the day numbers that convert.
     const std::int32_t L = CheckedSub32(n, kEpochLunation);
 
-    ClearFloatingPointStatus();
-    // Fix(L / 12) + 1405 is whole; the rounding only checks the 16-bit range.
-    year = RoundToInt16(Fix(L / kMonthsPerYearAsDouble) + kEpochYear);
-    CheckFloatingPointStatus();
+    // The year is RoundToInt16(Fix(L / 12) + 1405) with L / 12 divided in
+    // doubles. A quotient that is not whole lies at least 1/12 from every
+    // whole number, far more than its rounding error for any 32-bit L, so
+    // Fix gives the truncating integer quotient, the sum is whole and the
+    // rounding only checks the 16-bit range, as Narrow16 does; no
+    // floating-point fault can arise.
+    year = Narrow16(CheckedAdd32(L / kMonthsPerYear, kEpochYear));
 
     // The truncating remainder takes L's sign, so month is -10..12 here.
     month = Narrow16(CheckedAdd32(L % kMonthsPerYear, 1));
@@ -361,11 +364,36 @@ FoundMonth SearchMonthDownward(JulianDayNumber jd, std::int32_t n) {
     }
 }
 
+// The month of day jd when both it and the next month lie in the table. The
+// search finds the latest lunation at or below the estimate whose month has
+// begun by jd, and the estimate is never below the month sought, so it
+// finds the one lunation n with first day(n) <= jd < first day(n + 1); the
+// table holds that pair for these days. The estimate itself can raise only
+// for fields beyond 16 bits, so nothing observable is skipped with it.
+// A mean month of 29.5306 days from the table's first month guesses the
+// lunation to within one; the neighbours' first days settle it.
+constexpr std::int64_t kMeanMonthTenThousandthDays = 295306;
+constexpr std::int64_t kTenThousand = 10000;
+
+std::optional<FoundMonth> LookUpMonth(JulianDayNumber jd) {
+    const FirstDayTable& firstDays = TabulatedFirstDays();
+    if (jd < firstDays.front() || jd >= firstDays.back()) return std::nullopt;
+    auto i = static_cast<std::size_t>((std::int64_t{jd} - firstDays.front()) * kTenThousand /
+                                      kMeanMonthTenThousandthDays);
+    // The guess may fall a month either side, also past the last month that
+    // has a successor in the table.
+    i = std::min(i, firstDays.size() - 2);
+    while (firstDays[i] > jd) --i;
+    while (firstDays[i + 1] <= jd) ++i;
+    return FoundMonth{kTableFirstLunation + static_cast<std::int32_t>(i), firstDays[i]};
+}
+
 // The month that holds day jd. The fields receive jd's civil date, which
 // gives the lunation estimate the search starts from.
 FoundMonth FindMonthOf(JulianDayNumber jd, std::int16_t& year, std::int16_t& month,
                        std::int16_t& day) {
     JulianDayToGregorian(jd, year, month, day);
+    if (const std::optional<FoundMonth> found = LookUpMonth(jd)) return *found;
     return SearchMonthDownward(jd, detail::EstimateLunation(year, month, day));
 }
 
@@ -392,9 +420,11 @@ std::int16_t DayOfMonth(JulianDayNumber jd, const FoundMonth& found) {
 // Far in the past the civil fields leave their usual ranges; they are used as
 // they stand.
 std::int32_t detail::EstimateLunation(std::int16_t year, std::int16_t month, std::int16_t day) {
+    // m = RoundToInt16(month - 0.5): a tie for every whole month, rounded to
+    // the even neighbour, so odd months lose 1 (months 1..12 give
+    // 0,2,2,4,4,..,12) and no 16-bit month leaves the range.
+    const std::int32_t m = month - (month & 1);
     ClearFloatingPointStatus();
-    const std::int16_t m = RoundToInt16(month - kMonthRoundingShift);
-    CheckFloatingPointStatus();
     const std::int32_t n =
         FloorToInt32((m / kMonthsPerYearAsDouble + year + day / kEstimateDaysPerYear -
                       kEstimateEpochYear) *
