@@ -248,8 +248,7 @@ constexpr double kEstimateOffset = 0.6;
 // The lunation of month (1..12) of a year other than 0.
 constexpr std::int32_t LunationOfMonth(std::int16_t year, std::int16_t month) {
     const std::int32_t astronomicalYear = year > 0 ? year : year + 1;
-    return (astronomicalYear - kEpochYear) * kMonthsPerYear +
-           (month - 1) + kEpochLunation;
+    return (astronomicalYear - kEpochYear) * kMonthsPerYear + (month - 1) + kEpochLunation;
 }
 
 // Writes year first, then month, then both again when a negative month index
