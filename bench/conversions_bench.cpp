@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 #include <unicode/timezone.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -30,6 +31,16 @@ const std::vector<DateFields>& Workload() {
     return dates;
 }
 
+// Every day of Persian years 800 to 1000 (Islamic years about 824 to 1030),
+// whose Islamic months lie outside the table of first days and are computed
+// from the series.
+const std::vector<DateFields>& OutsideIslamicTable() {
+    static const std::vector<DateFields> dates = PersianDaysOfYears(800, 1000);
+    return dates;
+}
+
+using Dates = const std::vector<DateFields>& (*)();
+
 bool SameDate(const DateFields& a, const DateFields& b) {
     return a.year == b.year && a.month == b.month && a.day == b.day;
 }
@@ -40,8 +51,8 @@ void KeepResult(const DateFields& d) {
     benchmark::DoNotOptimize(d.day);
 }
 
-void RunVelmora(benchmark::State& state, EntryPoint convert) {
-    const auto& dates = Workload();
+void RunVelmora(benchmark::State& state, EntryPoint convert, Dates workload) {
+    const auto& dates = workload();
     std::size_t i = 0;
     for (auto _ : state) {
         DateFields d = dates[i];
@@ -52,8 +63,8 @@ void RunVelmora(benchmark::State& state, EntryPoint convert) {
     state.SetItemsProcessed(state.iterations());
 }
 
-void RunIcu(benchmark::State& state, const char* target) {
-    const auto& dates = Workload();
+void RunIcu(benchmark::State& state, const char* target, Dates workload) {
+    const auto& dates = workload();
     IcuConverter icu(target);
     std::size_t i = 0;
     for (auto _ : state) {
@@ -136,9 +147,9 @@ void CheckAgreement() {
 using Inverse = std::optional<JulianDayNumber> (*)(std::int16_t, std::int16_t, std::int16_t);
 using Forward = void (*)(JulianDayNumber, std::int16_t&, std::int16_t&, std::int16_t&);
 
-std::vector<DateFields> SourceDates(Forward toSource) {
+std::vector<DateFields> SourceDates(Forward toSource, Dates workload = Workload) {
     std::vector<DateFields> dates;
-    for (const DateFields& p : Workload()) {
+    for (const DateFields& p : workload()) {
         DateFields d{};
         toSource(PersianToJulianDay(p.year, p.month, p.day), d.year, d.month, d.day);
         dates.push_back(d);
@@ -146,10 +157,10 @@ std::vector<DateFields> SourceDates(Forward toSource) {
     return dates;
 }
 
-std::vector<DateFields> IcuSourceDates(const char* source) {
+std::vector<DateFields> IcuSourceDates(const char* source, Dates workload = Workload) {
     IcuToPersianConverter icu(source);
     std::vector<DateFields> dates;
-    for (const DateFields& p : Workload())
+    for (const DateFields& p : workload())
         dates.push_back(icu.SourceFieldsOf(PersianToJulianDay(p.year, p.month, p.day)));
     return dates;
 }
@@ -161,8 +172,9 @@ std::optional<DateFields> ToPersian(Inverse inverse, const DateFields& d) {
     return JulianDayToPersian(*jd);
 }
 
-void RunVelmoraToPersian(benchmark::State& state, Inverse inverse, Forward toSource) {
-    const std::vector<DateFields> dates = SourceDates(toSource);
+void RunVelmoraToPersian(benchmark::State& state, Inverse inverse, Forward toSource,
+                         Dates workload) {
+    const std::vector<DateFields> dates = SourceDates(toSource, workload);
     std::size_t i = 0;
     for (auto _ : state) {
         const std::optional<DateFields> persian = ToPersian(inverse, dates[i]);
@@ -172,8 +184,8 @@ void RunVelmoraToPersian(benchmark::State& state, Inverse inverse, Forward toSou
     state.SetItemsProcessed(state.iterations());
 }
 
-void RunIcuToPersian(benchmark::State& state, const char* source) {
-    const std::vector<DateFields> dates = IcuSourceDates(source);
+void RunIcuToPersian(benchmark::State& state, const char* source, Dates workload) {
+    const std::vector<DateFields> dates = IcuSourceDates(source, workload);
     IcuToPersianConverter icu(source);
     std::size_t i = 0;
     for (auto _ : state) {
@@ -235,9 +247,9 @@ void Register() {
     };
     for (const Pair& p : pairs) {
         const std::string name = p.name;
-        benchmark::RegisterBenchmark((name + "/velmora").c_str(), RunVelmora, p.convert)
+        benchmark::RegisterBenchmark((name + "/velmora").c_str(), RunVelmora, p.convert, Workload)
             ->Repetitions(kRepetitions);
-        benchmark::RegisterBenchmark((name + "/icu").c_str(), RunIcu, p.icuTarget)
+        benchmark::RegisterBenchmark((name + "/icu").c_str(), RunIcu, p.icuTarget, Workload)
             ->Repetitions(kRepetitions);
         benchmark::RegisterBenchmark((name + "/icu_fresh").c_str(), RunIcuFresh, p.icuTarget)
             ->Repetitions(kRepetitions);
@@ -245,11 +257,25 @@ void Register() {
     for (const Source& source : kSources) {
         const std::string name = source.name;
         benchmark::RegisterBenchmark((name + "/velmora").c_str(), RunVelmoraToPersian,
-                                     source.inverse, source.toSource)
+                                     source.inverse, source.toSource, Workload)
             ->Repetitions(kRepetitions);
-        benchmark::RegisterBenchmark((name + "/icu").c_str(), RunIcuToPersian, source.icuLocale)
+        benchmark::RegisterBenchmark((name + "/icu").c_str(), RunIcuToPersian, source.icuLocale,
+                                     Workload)
             ->Repetitions(kRepetitions);
     }
+    // The Islamic months outside the table, both ways.
+    benchmark::RegisterBenchmark("PersianToIslamic/velmora_outside_table", RunVelmora,
+                                 PersianToIslamic, OutsideIslamicTable)
+        ->Repetitions(kRepetitions);
+    benchmark::RegisterBenchmark("PersianToIslamic/icu_outside_table", RunIcu,
+                                 "@calendar=islamic", OutsideIslamicTable)
+        ->Repetitions(kRepetitions);
+    benchmark::RegisterBenchmark("IslamicToPersian/velmora_outside_table", RunVelmoraToPersian,
+                                 IslamicToJulianDay, JulianDayToIslamic, OutsideIslamicTable)
+        ->Repetitions(kRepetitions);
+    benchmark::RegisterBenchmark("IslamicToPersian/icu_outside_table", RunIcuToPersian,
+                                 "@calendar=islamic", OutsideIslamicTable)
+        ->Repetitions(kRepetitions);
     const char* sweepNames[] = {"Sweep/Gregorian", "Sweep/Hebrew", "Sweep/Islamic"};
     for (std::size_t i = 0; i < std::size(pairs); ++i) {
         benchmark::RegisterBenchmark(sweepNames[i], Sweep, pairs[i].convert, pairs[i].range)
@@ -259,10 +285,23 @@ void Register() {
     }
 }
 
+// The first Islamic conversion in the table's years fills the table of the
+// months' first days; measured once, first thing in the process, since a
+// cache filled at first use cannot be timed twice.
+void ReportFirstUseOfTheIslamicTable() {
+    const auto start = std::chrono::steady_clock::now();
+    const std::optional<std::int16_t> days = IslamicMonthLength(1446, 1);
+    const auto end = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(days);
+    std::printf("first Islamic conversion, filling the table of first days: %.0f us\n",
+                std::chrono::duration<double, std::micro>(end - start).count());
+}
+
 }  // namespace
 }  // namespace velmora::bench
 
 int main(int argc, char** argv) {
+    velmora::bench::ReportFirstUseOfTheIslamicTable();
     velmora::bench::CheckAgreement();
     velmora::bench::CheckWayBack();
     velmora::bench::Register();

@@ -30,6 +30,16 @@ inline constexpr double kMonthStartLimitMinutesUT = 180.0;
 // minutes either side of 0 starts its month on a close call.
 double NewMoonMinutesFromMonthStartLimit(std::int32_t n);
 
+// Minutes either side of the month-start limit within which the series cannot settle the day: the
+// lunar-phase series is off by up to about 3.5 minutes near the present against a modern ephemeris,
+// and the margin leaves room for delta-T.
+inline constexpr double kCloseCallMinutes = 10.0;
+
+// True when the computed Islamic date of day number day hangs on a close call: the new moon that starts
+// its month lies within kCloseCallMinutes of the limit, or day is its month's last day and the new moon
+// that starts the next month does. False for days that have no Islamic date. Never raises.
+bool IslamicDateOnCloseCall(JulianDayNumber day);
+
 // The Islamic date of day number jd; lunation 1048 begins month 1 of 1405,
 // years have 12 months and there is no year 0. The fields first receive the
 // civil date of jd (JulianDayToGregorian), which estimates the lunation; then

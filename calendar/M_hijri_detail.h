@@ -26,7 +26,9 @@ double SumPeriodicTerms(double T, const PeriodicSines& sines);
 using PeriodicCorrectionForm = double (*)(double T, double M, double Mp, double F2);
 
 // The new moon of lunation n (Julian Date, UT) with the periodic correction
-// formed by correction; NewMoonInstant passes the product's form.
+// formed by correction: the one evaluation of the series. NewMoonInstant
+// forms the correction from three sine-cosine pairs; the tests' literal
+// form takes the 13 sines of the table's arguments.
 double NewMoonWith(std::int32_t n, PeriodicCorrectionForm correction);
 
 // A lower bound of MonthStartInstant(n) computed without sines.

@@ -103,9 +103,10 @@ Converted Convert(JulianDayNumber jd) {
     return c;
 }
 
-// The library's conversion, which skips the month starts that lie provably
-// after the day and takes the periodic sines from three sine-cosine pairs,
-// must give what the literal search gives on every day.
+// The library's conversion, which looks months up in its table of first
+// days, skips the month starts that lie provably after the day outside it,
+// counts the day from the first day and takes the periodic sines from three
+// sine-cosine pairs, must give what the literal search gives on every day.
 Fields PublicConversion(JulianDayNumber jd) {
     Fields date{};
     JulianDayToIslamic(jd, date.year, date.month, date.day);

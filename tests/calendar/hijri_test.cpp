@@ -276,5 +276,41 @@ TEST(IslamicToJulianDay, KnownDatesAndRejectedFields) {
     EXPECT_EQ(IslamicMonthLength(1446, 13), std::nullopt);
 }
 
+// Close calls, from the published new moons: lunation 1381 at 03:01:55 UT
+// (1.9 minutes after the limit) starts 1432/10 and ends 1432/9; lunation
+// 1440 at 02:59:16 UT (0.7 minutes before) starts 1437/9 and ends 1437/8;
+// lunation 1048 at 03:10:16 UT (10.3 minutes after) is just clear of the
+// margin, and lunation 1047 at 19:25 UT far from it.
+TEST(IslamicDateOnCloseCall, DaysHangingOnANewMoonNearTheLimit) {
+    const struct {
+        JulianDayNumber day;
+        bool closeCall;
+    } cases[] = {
+        {2455803, false},  // 1432/9/29: the month's own new moon is far off
+        {2455804, true},   // 1432/9/30: the last day, lunation 1381 ends it
+        {2455805, true},   // 1432/10/1
+        {2455833, true},   // 1432/10/29
+        {2457544, false},  // 1437/8/28
+        {2457545, true},   // 1437/8/29: the last day, lunation 1440 ends it
+        {2457546, true},   // 1437/9/1
+        {2457574, true},   // 1437/9/29
+        {2445941, false},  // 1404/12/1, lunation 1047
+        {2445970, false},  // 1404/12/30: lunation 1048 follows, 10.3 minutes out
+        {2445971, false},  // 1405/1/1
+        // Days without an Islamic date, and the limits of the 32-bit day.
+        {kFirstConvertibleDay - 1, false},
+        {kLastConvertibleDay + 1, false},
+        {INT32_MIN, false},
+        {INT32_MAX, false},
+    };
+    for (const auto& c : cases) {
+        bool closeCall = !c.closeCall;
+        EXPECT_NO_THROW(closeCall = IslamicDateOnCloseCall(c.day)) << c.day;
+        EXPECT_EQ(closeCall, c.closeCall) << c.day;
+    }
+    EXPECT_NO_THROW(IslamicDateOnCloseCall(kFirstConvertibleDay));
+    EXPECT_NO_THROW(IslamicDateOnCloseCall(kLastConvertibleDay));
+}
+
 }  // namespace
 }  // namespace velmora
