@@ -10,7 +10,6 @@ namespace {
 
 using official_islamic_table::kMonthCount;
 using official_islamic_table::kMonths;
-using official_islamic_table::OfficialMonthStatus;
 
 constexpr std::int32_t kShortMonthDays = 29;
 constexpr std::int32_t kMonthsPerYear = 12;
@@ -68,7 +67,7 @@ std::optional<OfficialIslamicDate> JulianDayToOfficialIslamic(JulianDayNumber da
     return OfficialIslamicDate{static_cast<std::int16_t>(ordinal / kMonthsPerYear),
                                static_cast<std::int16_t>(ordinal % kMonthsPerYear + 1),
                                static_cast<std::int16_t>(day - kMonthStarts[index] + 1),
-                               MonthStatus(index) == OfficialMonthStatus::kPublished};
+                               MonthStatus(index)};
 }
 
 std::optional<JulianDayNumber> OfficialIslamicToJulianDay(std::int16_t year, std::int16_t month,

@@ -9,9 +9,11 @@
 #include <optional>
 
 #include "calendar/official_islamic_table.h"
-#include "numeric.h"
+#include "calendar/numeric.h"
 
 namespace velmora {
+
+using official_islamic_table::OfficialMonthStatus;
 
 // The covered days, both included: 1 Muharram of the table's first year to
 // the last day of its last month.
@@ -22,7 +24,9 @@ struct OfficialIslamicDate {
     std::int16_t year;   // Hijri year
     std::int16_t month;  // 1 = Muharram .. 12
     std::int16_t day;    // 1 .. 30
-    bool published;      // the month's start is as published in advance, not yet confirmed
+    // How the month's first day is known: a record, announced after
+    // sighting, or as published in advance and not yet confirmed.
+    OfficialMonthStatus status;
 };
 
 // The official date of day number day; nullopt outside the covered days.

@@ -68,7 +68,7 @@ std::optional<Note> OfficialCalendarNote(const ConvertedDate& date) {
             if (const std::optional<OfficialIslamicDate> lunar = JulianDayToOfficialIslamic(*official)) {
                 note.persian += " تاریخ قمری از تقویم قمری رسمی ایران است.";
                 note.english += " The Islamic date is from Iran's official lunar calendar.";
-                if (lunar->published) AddPublishedInAdvance(note);
+                if (lunar->status == OfficialMonthStatus::kPublished) AddPublishedInAdvance(note);
             }
         }
         return note;
@@ -119,7 +119,7 @@ std::optional<Note> OfficialLunarCalendarNote(const ConvertedDate& date) {
               "In Iran's official lunar calendar this day is " + DateNumbers(reading.result) + englishWords +
                   "; Velmora counts the Islamic months from the new moon, Iran's official calendar from the "
                   "sighting of the crescent."};
-    if (official->published) AddPublishedInAdvance(note);
+    if (official->status == OfficialMonthStatus::kPublished) AddPublishedInAdvance(note);
     return note;
 }
 

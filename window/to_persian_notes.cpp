@@ -47,7 +47,7 @@ std::optional<Note> OfficialLunarCalendarNote(const ConvertedToPersian& date) {
                   " Persian; Velmora counts the Islamic months from the new moon, Iran's official calendar from the "
                   "sighting of the crescent."};
     const std::optional<OfficialIslamicDate> lunar = JulianDayToOfficialIslamic(*official);
-    if (lunar && lunar->published) {
+    if (lunar && lunar->status == OfficialMonthStatus::kPublished) {
         note.persian += " این تاریخ همان است که مرکز تقویم از پیش منتشر کرده است.";
         note.english += " The official date is as published in advance by the Center for Calendar.";
     }
