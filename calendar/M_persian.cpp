@@ -1,4 +1,4 @@
-#include "M_persian.h"
+#include "calendar/M_persian.h"
 
 namespace velmora {
 
@@ -109,10 +109,6 @@ static_assert(kLongMonthsDays == 186 && kDaysBeforeLastMonth == 336);
 // The mean year, 1029983 / 2820 days, puts the estimate on the base that
 // holds the day for all but about one day in 640 of the range, and never
 // more than one year off.
-constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - (a % b != 0 && a < 0 ? 1 : 0);
-}
-
 struct BaseAndStart {
     std::int32_t base;
     JulianDayNumber start;  // its 1 Farvardin

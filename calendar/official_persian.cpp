@@ -1,4 +1,4 @@
-#include "official_persian.h"
+#include "calendar/official_persian.h"
 
 #include <array>
 #include <cstddef>

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "numeric.h"
+#include "calendar/numeric.h"
 
 namespace velmora {
 
