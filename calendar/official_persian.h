@@ -15,6 +15,11 @@ namespace velmora {
 inline constexpr std::int16_t kOfficialPersianFirstYear = 1206;
 inline constexpr std::int16_t kOfficialPersianLastYear = 1498;
 
+// True for a year that the official calendar covers.
+constexpr bool InOfficialPersianYears(std::int16_t year) {
+    return year >= kOfficialPersianFirstYear && year <= kOfficialPersianLastYear;
+}
+
 // Day number of a Persian date (month 1 = Farvardin) in the official
 // calendar. nullopt when the year lies outside the covered years, the month
 // outside 1..12, or the day outside 1..the month's length: 31 days for
