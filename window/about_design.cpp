@@ -51,6 +51,7 @@ const WindowDesign kAboutDesign{
     .clientLeft = 2340,
     .clientTop = 1935,
     .controls = kControls,
+    .firstControlId = 400,
 };
 
 }  // namespace velmora::window

@@ -2,7 +2,7 @@
 // conversion reads and writes, the error report and the focus after it, the
 // About box's one instance, and the program's lifetime.
 #include "window/converter_window.h"
-#include "window/program_lifetime.h"
+#include "window/program_life.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
