@@ -1,4 +1,4 @@
-#include "about_design.h"
+#include "window/about_design.h"
 
 namespace velmora::window {
 namespace {
