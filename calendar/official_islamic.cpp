@@ -1,5 +1,7 @@
 #include "calendar/official_islamic.h"
 
+#include "calendar/M_hijri.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -10,7 +12,6 @@ namespace {
 
 using official_islamic_table::kMonthCount;
 using official_islamic_table::kMonths;
-using official_islamic_table::OfficialMonthStatus;
 
 constexpr std::int32_t kShortMonthDays = 29;
 constexpr std::int32_t kMonthsPerYear = 12;
@@ -68,7 +69,7 @@ std::optional<OfficialIslamicDate> JulianDayToOfficialIslamic(JulianDayNumber da
     return OfficialIslamicDate{static_cast<std::int16_t>(ordinal / kMonthsPerYear),
                                static_cast<std::int16_t>(ordinal % kMonthsPerYear + 1),
                                static_cast<std::int16_t>(day - kMonthStarts[index] + 1),
-                               MonthStatus(index) == OfficialMonthStatus::kPublished};
+                               MonthStatus(index)};
 }
 
 std::optional<JulianDayNumber> OfficialIslamicToJulianDay(std::int16_t year, std::int16_t month,
@@ -79,6 +80,23 @@ std::optional<JulianDayNumber> OfficialIslamicToJulianDay(std::int16_t year, std
     const auto index = static_cast<std::size_t>(offset);
     if (day < 1 || day > MonthLength(index)) return std::nullopt;
     return kMonthStarts[index] + (day - 1);
+}
+
+MonthStartComparison CompareWithComputedMonths(std::int16_t firstYear, std::int16_t lastYear) {
+    MonthStartComparison comparison{0, 0, 0};
+    for (std::int32_t year = firstYear; year <= lastYear; ++year) {
+        const auto y = static_cast<std::int16_t>(year);
+        if (!OfficialIslamicToJulianDay(y, 1, 1) || !OfficialIslamicToJulianDay(y, kMonthsPerYear, 1)) continue;
+        for (std::int16_t month = 1; month <= kMonthsPerYear; ++month) {
+            const std::optional<JulianDayNumber> official = OfficialIslamicToJulianDay(y, month, 1);
+            const std::optional<JulianDayNumber> computed = IslamicToJulianDay(y, month, 1);
+            if (!official || !computed) continue;
+            ++comparison.months;
+            if (*official > *computed) ++comparison.later;
+            if (*official < *computed) ++comparison.earlier;
+        }
+    }
+    return comparison;
 }
 
 }  // namespace velmora

@@ -9,9 +9,11 @@
 #include <optional>
 
 #include "calendar/official_islamic_table.h"
-#include "numeric.h"
+#include "calendar/numeric.h"
 
 namespace velmora {
+
+using official_islamic_table::OfficialMonthStatus;
 
 // The covered days, both included: 1 Muharram of the table's first year to
 // the last day of its last month.
@@ -22,7 +24,9 @@ struct OfficialIslamicDate {
     std::int16_t year;   // Hijri year
     std::int16_t month;  // 1 = Muharram .. 12
     std::int16_t day;    // 1 .. 30
-    bool published;      // the month's start is as published in advance, not yet confirmed
+    // How the month's first day is known: a record, announced after
+    // sighting, or as published in advance and not yet confirmed.
+    OfficialMonthStatus status;
 };
 
 // The official date of day number day; nullopt outside the covered days.
@@ -32,5 +36,22 @@ std::optional<OfficialIslamicDate> JulianDayToOfficialIslamic(JulianDayNumber da
 // the month lies outside 1..12 or the day outside 1..the month's length.
 std::optional<JulianDayNumber> OfficialIslamicToJulianDay(std::int16_t year, std::int16_t month,
                                                           std::int16_t day);
+
+// The years of the table taken from the Center for Calendar's yearbooks.
+inline constexpr std::int16_t kYearbookFirstYear = 1423;
+inline constexpr std::int16_t kYearbookLastYear = 1446;
+
+// How the official months of the years firstYear..lastYear began against the
+// computed months of the same name (M_hijri.h): a day or more later, a day
+// or more earlier, and how many months were compared.
+struct MonthStartComparison {
+    int later;
+    int earlier;
+    int months;
+};
+
+// Years the table does not cover wholly are left out. May raise as the
+// computed calendar does.
+MonthStartComparison CompareWithComputedMonths(std::int16_t firstYear, std::int16_t lastYear);
 
 }  // namespace velmora

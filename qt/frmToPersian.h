@@ -6,7 +6,7 @@
 #include "menu_bar.h"
 #include "platform/services.h"
 #include "result_note.h"
-#include "window/to_persian_window.h"
+#include "window/to_persian_pane.h"
 
 #include <QMainWindow>
 

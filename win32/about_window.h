@@ -6,7 +6,7 @@
 #include "accessibility.h"
 #include "designed_window.h"
 #include "window/about_box.h"
-#include "window/program_lifetime.h"
+#include "window/program_life.h"
 
 namespace velmora::win32 {
 

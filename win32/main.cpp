@@ -8,7 +8,7 @@
 #include "platform/native_services.h"
 #include "resource_ids.h"
 #include "result_note.h"
-#include "window/program_lifetime.h"
+#include "window/program_life.h"
 
 #include <commctrl.h>
 #include <objbase.h>

@@ -8,8 +8,8 @@
 #include "menu_bar.h"
 #include "result_note.h"
 #include "result_tool_tips.h"
-#include "window/program_lifetime.h"
-#include "window/to_persian_window.h"
+#include "window/program_life.h"
+#include "window/to_persian_pane.h"
 
 #include <memory>
 
