@@ -18,12 +18,13 @@ log_call() { echo "$*" >>"$case_dir/calls"; }
 # Replays the next prepared answer of apt-get update or install.
 replay() {
   local kind=$1 count n
-  count=$(($(cat "$case_dir/$kind.count" 2>/dev/null || echo 0) + 1))
+  count=1
+  [ ! -e "$case_dir/$kind.count" ] || count=$(($(<"$case_dir/$kind.count") + 1))
   echo "$count" >"$case_dir/$kind.count"
   n=$count
   while [ "$n" -gt 1 ] && [ ! -e "$case_dir/$kind.$n" ]; do n=$((n - 1)); done
   [ ! -e "$case_dir/$kind.$n" ] || cat "$case_dir/$kind.$n"
-  return "$(cat "$case_dir/$kind.$n.rc" 2>/dev/null || echo 0)"
+  [ ! -e "$case_dir/$kind.$n.rc" ] || return "$(<"$case_dir/$kind.$n.rc")"
 }
 
 # The installed package's line, for "name" (amd64) or "name:arch".
@@ -33,7 +34,7 @@ installed_line() {
   grep "^$name " "$case_dir/installed" 2>/dev/null
 }
 
-case $(basename "$0") in
+case ${0##*/} in
   sudo) exec "$@" ;;
   apt-get)
     # The caller runs "env DEBIAN_FRONTEND=noninteractive apt-get ...".
@@ -47,10 +48,10 @@ case $(basename "$0") in
     exit 100 ;;
   apt-cache)
     [ "$1" = madison ] || exit 100
-    grep "^$2 " "$case_dir/offered" 2>/dev/null |
-      while read -r name version; do
+    while read -r name version; do
+      [ "$name" != "$2" ] ||
         echo " ${name%:amd64} | $version | http://deb.debian.org/debian bookworm/main ${name#*:} Packages"
-      done ;;
+    done <"$case_dir/offered" ;;
   dpkg-query)
     # dpkg-query -W -f=FORMAT NAME
     line=$(installed_line "$3") || { echo "dpkg-query: no packages found matching $3" >&2; exit 1; }
@@ -70,5 +71,5 @@ case $(basename "$0") in
         awk '$3 == "manual" { sub(/:amd64$/, "", $1); print $1 }' "$case_dir/installed" ;;
       *) log_call "apt-mark $*" ;;
     esac ;;
-  *) echo "apt_stand_in.sh: called as $(basename "$0")" >&2; exit 2 ;;
+  *) echo "apt_stand_in.sh: called as ${0##*/}" >&2; exit 2 ;;
 esac

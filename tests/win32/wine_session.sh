@@ -136,10 +136,19 @@ session_start() {
 }
 
 # Starts the program ($1) with its loader; its exit status lands in
-# $SESSION_DIR/app.status when it ends.
+# $SESSION_DIR/app.status when it ends, a failing one too (the subshell
+# inherits the caller's errexit and error trap). The status is written beside
+# it and renamed into place: the file exists only once it holds the status,
+# so a test polling for it never reads it empty.
 start_program() {
   rm -f "$SESSION_DIR/app.status"
-  ("$(wine_loader_for "$1")" "$1" >"$SESSION_DIR/app.log" 2>&1; echo $? >"$SESSION_DIR/app.status") &
+  (
+    trap - ERR
+    status=0
+    "$(wine_loader_for "$1")" "$1" >"$SESSION_DIR/app.log" 2>&1 || status=$?
+    echo "$status" >"$SESSION_DIR/app.status.new"
+    mv "$SESSION_DIR/app.status.new" "$SESSION_DIR/app.status"
+  ) &
   APP_PID=$!
 }
 program_running() { [ ! -e "$SESSION_DIR/app.status" ]; }
