@@ -319,7 +319,8 @@ using FirstDayTable = std::array<JulianDayNumber, kTableMonths>;
 static_assert(sizeof(FirstDayTable) <= 64 * 1024, "the table stays within 64 KiB");
 
 bool IsTabulated(std::int32_t n) {
-    return n >= kTableFirstLunation && n - kTableFirstLunation < kTableMonths;
+    const std::int64_t index = std::int64_t{n} - kTableFirstLunation;
+    return index >= 0 && index < kTableMonths;
 }
 
 const FirstDayTable& TabulatedFirstDays() {
@@ -367,8 +368,9 @@ FoundMonth SearchMonthDownward(JulianDayNumber jd, std::int32_t n) {
 // search finds the latest lunation at or below the estimate whose month has
 // begun by jd, and the estimate is never below the month sought, so it
 // finds the one lunation n with first day(n) <= jd < first day(n + 1); the
-// table holds that pair for these days. The estimate itself can raise only
-// for fields beyond 16 bits, so nothing observable is skipped with it.
+// table holds that pair for these days. The estimate raises only where it
+// leaves 32 bits, which no 16-bit fields reach, so skipping it changes
+// nothing observable.
 // A mean month of 29.5306 days from the table's first month guesses the
 // lunation to within one; the neighbours' first days settle it.
 constexpr std::int64_t kMeanMonthTenThousandthDays = 295306;
