@@ -65,7 +65,7 @@ struct CalendarRow {
     std::optional<JulianDayNumber> (*officialToDayNumber)(std::int16_t year, std::int16_t month, std::int16_t day);
     // True when the computed date of a day may be a day off: its month's
     // start hangs on a new moon too close to the hour that decides it. Null
-    // for a calendar of rules. May raise.
+    // for a calendar of rules. Never raises.
     bool (*onCloseCall)(JulianDayNumber day);
     // Days up to 4 October 1582 read in the Julian calendar.
     bool julianBeforeReform;
@@ -83,7 +83,6 @@ std::size_t MonthOfYear(const DateFields& date);
 std::size_t HebrewMonthNameKey(const DateFields& date);
 OfficialReading OfficialIslamicReading(JulianDayNumber day);
 OfficialReading ComputedIslamicReading(JulianDayNumber day);
-bool IslamicMonthOnCloseCall(JulianDayNumber day);
 OfficialReading ComputedCivilReading(JulianDayNumber day);
 OfficialReading ComputedHebrewReading(JulianDayNumber day);
 }  // namespace calendar_rows
@@ -97,7 +96,7 @@ inline constexpr std::size_t kHebrewMonthNameCount = 14;
 inline constexpr std::array<CalendarRow, 3> kCalendars{{
     {CalendarId::kIslamic, &calendar_rows::IslamicDate, &IslamicToJulianDay, &IslamicMonthLength,
      &calendar_rows::MonthOfYear, 12, &PersianToIslamic, &calendar_rows::OfficialIslamicReading,
-     &OfficialIslamicToJulianDay, &calendar_rows::IslamicMonthOnCloseCall, false, std::nullopt},
+     &OfficialIslamicToJulianDay, &IslamicDateOnCloseCall, false, std::nullopt},
     {CalendarId::kGregorian, &calendar_rows::CivilDate, &GregorianToJulianDay, &CivilMonthLength,
      &calendar_rows::MonthOfYear, 12, &PersianToGregorian, &calendar_rows::ComputedCivilReading, nullptr,
      nullptr, true, std::nullopt},
