@@ -9,11 +9,12 @@ VELMORA_PROGRAM_PACKAGES=(cmake g++ ninja-build pkg-config qt6-base-dev libgl-de
 # What building and testing everything needs: the program's packages, the
 # test and benchmark libraries, ICU as the tests' oracle, and clang with its
 # sanitizer run-time for the fuzz targets, and Python 3 for the test of
-# scripts/update-official-hijri.
+# scripts/update-official-hijri, and libical, a real iCalendar parser that
+# reads the holiday calendar files back.
 VELMORA_BUILD_PACKAGES=(
   "${VELMORA_PROGRAM_PACKAGES[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev libicu-dev
-  clang libclang-rt-14-dev python3
+  clang libclang-rt-14-dev python3 libical-dev
 )
 
 # What the Windows program's build and tests need: the MinGW-w64 compilers,
@@ -244,6 +245,17 @@ _velmora_install_failed() {
   fi
   echo "velmora: the package mirror may be in the middle of a sync: wait for it to finish (an hour or two), then run this command again" >&2
 }
+
+# True when this machine can run 32-bit x86 programs, which Wine's 32-bit
+# loader (and so every 32-bit Windows program, the NSIS installer among them)
+# is. A kernel built without IA-32 emulation refuses them ("Exec format
+# error"); the 32-bit Windows build then still cross-builds but cannot run.
+can_run_32bit_programs() {
+  /usr/lib/wine/wine --version 2>/dev/null | grep -q '^wine-'
+}
+
+# The line that says why the 32-bit Windows programs are not run here.
+VELMORA_NO_32BIT_NOTE="this machine's kernel cannot run 32-bit x86 programs (no IA-32 emulation), so the 32-bit Windows programs are built but not run under Wine"
 
 # Configures and builds one preset of CMakePresets.json: all of it, or only
 # the targets named after the preset.
