@@ -1,5 +1,6 @@
 #include "win32/window_builder.h"
 
+#include "win32/control_ids.h"
 #include "win32/rtl_text.h"
 #include "win32/text_encoding.h"
 #include "window/geometry.h"
@@ -153,8 +154,7 @@ std::wstring WindowText(HWND hwnd) {
     return text;
 }
 
-void DesignedControls::Build(HWND parent, UINT dpi, int (*idOf)(std::string_view name),
-                             std::initializer_list<std::string_view> selectableLabels) {
+void DesignedControls::Build(HWND parent, UINT dpi, std::initializer_list<std::string_view> selectableLabels) {
     std::vector<const ControlDesign*> order;
     for (const ControlDesign& control : design_.controls)
         if (control.kind != ControlKind::Line) order.push_back(&control);
@@ -170,7 +170,7 @@ void DesignedControls::Build(HWND parent, UINT dpi, int (*idOf)(std::string_view
         const HWND hwnd = ::CreateWindowExW(
             ExStyleOf(*control) | (control->kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0),
             ClassOf(control->kind, selectable), caption.c_str(), StyleOf(*control, selectable), 0, 0, 0, 0, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(idOf(control->name))), instance, nullptr);
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(design_, control->name))), instance, nullptr);
         if (hwnd == nullptr) throw std::runtime_error(std::string("cannot create control ") + control->name);
         controls_.push_back({control, hwnd, nullptr});
     }
