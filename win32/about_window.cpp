@@ -34,7 +34,7 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case DM_GETDEFID:
             // Enter presses cmdOK.
-            return MAKELRESULT(ControlId(window::kAboutDesign, "cmdOK"), DC_HASDEFID);
+            return MAKELRESULT(*window::ControlId(window::kAboutDesign, "cmdOK"), DC_HASDEFID);
         case WM_CLOSE:
             logic_.cmdOK_Click();  // the close button acts as cmdOK
             return 0;
@@ -65,8 +65,8 @@ void AboutWindow::ShowIcon(UINT dpi) {
 void AboutWindow::OnCommand(int id, int notification) {
     if (notification != BN_CLICKED) return;
     // Esc arrives as IDCANCEL: cmdOK is also the cancel button.
-    if (id == ControlId(window::kAboutDesign, "cmdOK") || id == IDCANCEL) logic_.cmdOK_Click();
-    if (id == ControlId(window::kAboutDesign, "cmdSysInfo")) logic_.cmdSysInfo_Click();
+    if (id == window::ControlId(window::kAboutDesign, "cmdOK") || id == IDCANCEL) logic_.cmdOK_Click();
+    if (id == window::ControlId(window::kAboutDesign, "cmdSysInfo")) logic_.cmdSysInfo_Click();
 }
 
 bool AboutWindow::IsLoaded() const { return IsShown(); }

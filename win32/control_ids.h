@@ -1,5 +1,6 @@
 // The Win32 program's window classes and identifiers. Each control of a
-// design gets its child-window ID from its row in the design, so that
+// design gets its child-window ID from its row in the design
+// (window::ControlId), so that
 // dialog navigation, accessibility tools and the window tests (which read
 // texts across processes with WM_GETTEXT and find controls by their design
 // names) can find it.
@@ -22,14 +23,8 @@ inline constexpr int kIdMenuOpenToPersian = 601;
 inline constexpr int kIdMenuCopyResult = 602;
 inline constexpr int kIdMenuAbout = 603;
 
-// The ID of the control named in design: its row's place in the design
-// above kFirstControlId, clear of the menu items' IDs and of the dialog
-// manager's (IDOK, IDCANCEL). Throws std::logic_error for a name the design
-// does not have.
-inline constexpr int kFirstControlId = 1000;
-int ControlId(const window::WindowDesign& design, std::string_view name);
-
-// The name of the control of design with that ID; null when none has it.
+// The name of the control of design with that ID (window::ControlId's
+// inverse); null when none has it.
 const char* ControlName(const window::WindowDesign& design, int id);
 
 // The design of the program's windows of a window class; null for a class

@@ -7,7 +7,7 @@
 
 #include "win32/accessibility.h"
 #include "win32/window_builder.h"
-#include "window/program_lifetime.h"
+#include "window/program_life.h"
 
 #include <windows.h>
 

@@ -26,7 +26,7 @@ Form1Window::Form1Window(HINSTANCE instance, HWND hiddenOwner, platform::Service
 Form1Window::~Form1Window() = default;
 
 void Form1Window::OnOtherButton(int id) {
-    if (id == ControlId(window::Form1ConverterDesign().window, "Command4")) logic_.Command4_Click();
+    if (id == window::ControlId(window::Form1ConverterDesign().window, "Command4")) logic_.Command4_Click();
 }
 
 }  // namespace velmora::win32

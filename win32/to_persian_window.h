@@ -4,7 +4,7 @@
 #pragma once
 
 #include "win32/win32_converter_window.h"
-#include "window/to_persian_window.h"
+#include "window/to_persian_pane.h"
 
 namespace velmora::win32 {
 

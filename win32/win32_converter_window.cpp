@@ -53,7 +53,7 @@ void ConverterWindow::OnCommand(int id, int notification) {
     }
     if (notification != BN_CLICKED) return;
     for (const window::ConverterButton& button : design_.buttons) {
-        if (ControlId(design_.window, button.control) == id) {
+        if (window::ControlId(design_.window, button.control) == id) {
             Pane().Convert(button.calendar);
             return;
         }

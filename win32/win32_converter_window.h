@@ -10,7 +10,7 @@
 #include "win32/result_note.h"
 #include "win32/result_tool_tips.h"
 #include "window/converter_pane.h"
-#include "window/to_persian_window.h"
+#include "window/to_persian_pane.h"
 
 #include <memory>
 

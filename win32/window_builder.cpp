@@ -1,6 +1,5 @@
 #include "win32/window_builder.h"
 
-#include "win32/control_ids.h"
 #include "win32/rtl_text.h"
 #include "win32/text_encoding.h"
 #include "window/geometry.h"
@@ -167,10 +166,11 @@ void DesignedControls::Build(HWND parent, UINT dpi, std::initializer_list<std::s
         const bool selectable = control->kind == ControlKind::Label &&
                                 std::find(selectableLabels.begin(), selectableLabels.end(), control->name) !=
                                     selectableLabels.end();
+        const auto id = static_cast<INT_PTR>(window::ControlId(design_, control->name).value());
         const HWND hwnd = ::CreateWindowExW(
             ExStyleOf(*control) | (control->kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0),
             ClassOf(control->kind, selectable), caption.c_str(), StyleOf(*control, selectable), 0, 0, 0, 0, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(design_, control->name))), instance, nullptr);
+            reinterpret_cast<HMENU>(id), instance, nullptr);
         if (hwnd == nullptr) throw std::runtime_error(std::string("cannot create control ") + control->name);
         controls_.push_back({control, hwnd, nullptr});
     }

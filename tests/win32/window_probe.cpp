@@ -110,7 +110,7 @@ HWND ControlOf(const std::string& name) {
         const window::WindowDesign* design = velmora::win32::DesignOfClass(owner);
         for (const window::ControlDesign& control : design->controls)
             if (window != nullptr && control.name == name)
-                if (HWND found = ::GetDlgItem(window, velmora::win32::ControlId(*design, name))) return found;
+                if (HWND found = ::GetDlgItem(window, *window::ControlId(*design, name))) return found;
     }
     return nullptr;
 }

@@ -2,7 +2,7 @@
 // conversion reads and writes, the error report and the focus after it, the
 // About box's one instance, and the program's lifetime.
 #include "window/converter_window.h"
-#include "window/program_lifetime.h"
+#include "window/program_life.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -611,6 +611,39 @@ TEST(ProgramLifetimeRule, EndsOnceWhenTheLastLoadedWindowIsUnloaded) {
     lifetime.Unloaded(&about);
     lifetime.Unloaded(&about);
     EXPECT_EQ(ends, 1);
+}
+
+bool HasControl(const WindowDesign& design, std::string_view name) { return ControlId(design, name).has_value(); }
+
+// Every button, box and label a toolkit wires from a converter design is a
+// control of that window, with a screen-reader text for each button: a row added to the calendar table cannot leave a dead button.
+TEST(ConverterDesigns, NameOnlyControlsOfTheirWindow) {
+    Fixture f;
+    f.form.Menu_Click(MenuCommand::OpenToPersian);
+    for (const ConverterPane* pane : {static_cast<const ConverterPane*>(&f.form),
+                                      static_cast<const ConverterPane*>(f.form.ToPersianWindow())}) {
+        const ConverterDesign& d = pane->Design();
+        SCOPED_TRACE(d.window.caption);
+        ASSERT_EQ(d.buttons.size(), kCalendars.size());
+        for (std::size_t i = 0; i < d.buttons.size(); ++i) {
+            EXPECT_EQ(d.buttons[i].calendar, kCalendars[i].id);
+            EXPECT_TRUE(HasControl(d.window, d.buttons[i].control)) << d.buttons[i].control;
+            EXPECT_TRUE(std::any_of(d.accessibleTexts.begin(), d.accessibleTexts.end(),
+                                    [&](const AccessibleText& t) { return t.control == std::string_view(d.buttons[i].control); }));
+        }
+        for (const char* box : d.resultBoxes) EXPECT_TRUE(HasControl(d.window, box)) << box;
+        for (const InputBox& input : d.inputs) EXPECT_TRUE(HasControl(d.window, input.box) && HasControl(d.window, input.heading));
+        for (const Buddy& buddy : d.buddies) EXPECT_TRUE(HasControl(d.window, buddy.label) && HasControl(d.window, buddy.box));
+        EXPECT_TRUE(HasControl(d.window, d.resultLabel));
+    }
+}
+
+TEST(Form1Logic, EscapeDismissesAShownNoteAndNothingElse) {
+    Fixture f;
+    f.Type("1404", "5", "10");
+    f.form.Command2_Click();
+    EXPECT_TRUE(f.form.Escape_Pressed());
+    EXPECT_FALSE(f.form.Escape_Pressed());
 }
 
 }  // namespace
