@@ -1,0 +1,60 @@
+// Iran's public holidays: the days of the official Persian calendar and of
+// Iran's official lunar calendar on which Iran's offices close, from the list
+// in calendar/data/iran-public-holidays.tsv. A lunar holiday falls on the day
+// Iran kept it, as the official lunar table gives it, and says how that day
+// is known; past the table it is estimated from the computed calendar.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "calendar/iran_holidays_table.h"
+#include "calendar/numeric.h"
+
+namespace velmora {
+
+enum class HolidayDayKnown : std::uint8_t {
+    kFixed,      // a Persian-date holiday: its day follows from the official Persian calendar
+    kRecord,     // a lunar holiday in a month of the official lunar table with status record
+    kAnnounced,  // ... with status announced
+    kPublished,  // ... with status published (in advance, not yet confirmed)
+    kEstimated,  // beyond what the table determines: from the computed calendar
+};
+
+struct IranHoliday {
+    JulianDayNumber day;
+    HolidayCalendar calendar;
+    std::int16_t month;         // in its calendar, 1..12
+    std::int16_t dayOfMonth;    // in its calendar; for "end of month" the month's last day
+    HolidayDayKnown known;
+    std::string_view persianName;  // UTF-8, as the data names it
+    std::string_view englishName;
+};
+
+inline constexpr std::int16_t kFirstIranHolidayYear = 1369;  // today's list is in force from 1369
+inline constexpr std::int16_t kLastIranHolidayYear = 1498;   // the official Persian calendar's last year
+
+// The holidays on a day: in the data's order; empty when there are none or the day's official
+// Persian year lies outside kFirstIranHolidayYear..kLastIranHolidayYear.
+std::vector<IranHoliday> IranHolidaysOn(JulianDayNumber day);
+
+// Every holiday of an official Persian year, by day, then in the data's order; empty outside
+// kFirstIranHolidayYear..kLastIranHolidayYear.
+std::vector<IranHoliday> IranHolidaysOfYear(std::int16_t persianYear);
+
+// How often Iran's official lunar months began on another day than the
+// computed months of the same name, over the years of the Center for
+// Calendar's yearbooks (firstYear..lastYear, every month of the official
+// table): what an estimated lunar day may be off by.
+struct OfficialMonthStartFigure {
+    std::int16_t firstYear;
+    std::int16_t lastYear;
+    std::int16_t months;        // official months compared
+    std::int16_t beganLater;    // a day (or more) later than the computed month
+    std::int16_t beganEarlier;  // a day (or more) earlier
+};
+
+OfficialMonthStartFigure MeasuredOfficialMonthStarts();
+
+}  // namespace velmora
