@@ -133,6 +133,28 @@ std::vector<IranHoliday> IranHolidaysOn(JulianDayNumber day) {
     return holidays;
 }
 
+std::optional<IranLunarDate> IranLunarDateOn(JulianDayNumber day) {
+    if (day < kOfficialIslamicFirstDay) return std::nullopt;
+    if (const std::optional<OfficialIslamicDate> official = JulianDayToOfficialIslamic(day)) {
+        return IranLunarDate{{official->year, official->month, official->day}, KnownFrom(official->status)};
+    }
+    const JulianDayNumber sinceTable = day - kOfficialIslamicLastDay;
+    if (sinceTable <= kShortLunarMonth) {
+        const std::int32_t next = kLastTableMonth + 1;
+        return IranLunarDate{{static_cast<std::int16_t>(next / kMonthsPerYear),
+                              static_cast<std::int16_t>(next % kMonthsPerYear + 1),
+                              static_cast<std::int16_t>(sinceTable)},
+                             KnownFrom(JulianDayToOfficialIslamic(kOfficialIslamicLastDay)->status)};
+    }
+    try {
+        IranLunarDate computed{{0, 0, 0}, HolidayDayKnown::kEstimated};
+        JulianDayToIslamic(day, computed.date.year, computed.date.month, computed.date.day);
+        return computed;
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
 OfficialMonthStartFigure MeasuredOfficialMonthStarts() {
     // The years the Center for Calendar's yearbooks document month by month.
     OfficialMonthStartFigure figure{1423, 1446, 0, 0, 0};

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -42,6 +43,17 @@ std::vector<IranHoliday> IranHolidaysOn(JulianDayNumber day);
 // Every holiday of an official Persian year, by day, then in the data's order; empty outside
 // kFirstIranHolidayYear..kLastIranHolidayYear.
 std::vector<IranHoliday> IranHolidaysOfYear(std::int16_t persianYear);
+
+// A day's date in Iran's official lunar calendar as the holidays place it:
+// from the official table, in the 29 days after it in the month that
+// follows, later from the computed calendar (kEstimated); known is never
+// kFixed. nullopt before the table and where the computed calendar has no
+// 16-bit year.
+struct IranLunarDate {
+    DateFields date;
+    HolidayDayKnown known;
+};
+std::optional<IranLunarDate> IranLunarDateOn(JulianDayNumber day);
 
 // How often Iran's official lunar months began on another day than the
 // computed months of the same name, over the years of the Center for

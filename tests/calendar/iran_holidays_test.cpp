@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -148,6 +149,21 @@ TEST(IranHolidays, EidAlFitr1448FollowsTheTablesLastMonthAsPublished) {
     }
 }
 
+TEST(IranHolidays, LunarDatesRunOnPastTheTable) {
+    const std::optional<IranLunarDate> lastOfTable = IranLunarDateOn(k2027_03_10 - 1);
+    const std::optional<IranLunarDate> firstAfter = IranLunarDateOn(k2027_03_10);
+    const std::optional<IranLunarDate> day29 = IranLunarDateOn(k2027_03_10 + 28);
+    ASSERT_TRUE(lastOfTable && firstAfter && day29);
+    EXPECT_EQ(std::tie(lastOfTable->date.year, lastOfTable->date.month, lastOfTable->date.day),
+              std::make_tuple(std::int16_t{1448}, std::int16_t{9}, std::int16_t{30}));
+    EXPECT_EQ(std::tie(firstAfter->date.year, firstAfter->date.month, firstAfter->date.day, firstAfter->known),
+              std::make_tuple(std::int16_t{1448}, std::int16_t{10}, std::int16_t{1}, HolidayDayKnown::kPublished));
+    EXPECT_EQ(day29->known, HolidayDayKnown::kPublished);
+    EXPECT_EQ(IranLunarDateOn(k2027_03_10 + 29)->known, HolidayDayKnown::kEstimated);
+    EXPECT_EQ(IranLunarDateOn(2396360)->known, HolidayDayKnown::kRecord);  // 1265/1/1, the table's first day
+    EXPECT_FALSE(IranLunarDateOn(2396359));
+}
+
 TEST(IranHolidays, Year1405Has30HolidaysOn26Days) {
     const std::vector<IranHoliday> year = IranHolidaysOfYear(1405);
     EXPECT_EQ(year.size(), 30u);
@@ -199,6 +215,13 @@ TEST(IranHolidays, EveryHolidayRecursOnceAYearOfItsCalendar) {
         for (const IranHoliday& h : holidays) {
             if (h.calendar == HolidayCalendar::kPersian && h.dayOfMonth == 30) continue;  // leap years only
             byRule[{h.persianName, h.calendar}].push_back(h.day);
+            // A lunar holiday's date is the day's lunar date, known alike.
+            const std::optional<IranLunarDate> lunar = IranLunarDateOn(h.day);
+            ASSERT_TRUE(lunar.has_value()) << h.day;
+            if (h.calendar == HolidayCalendar::kLunar) {
+                EXPECT_EQ(std::tie(lunar->date.month, lunar->date.day, lunar->known),
+                          std::tie(h.month, h.dayOfMonth, h.known)) << h.day;
+            }
         }
     }
     EXPECT_EQ(byRule.size(), 26u);  // Nowruz days 2-4 share a name, and Esfand 30 is left out
