@@ -5,6 +5,8 @@
 #include "window/holiday_list.h"
 
 #include <cstdio>
+#include <optional>
+#include <vector>
 
 namespace velmora::window {
 
@@ -93,6 +95,8 @@ std::string HolidayCalendarFile(std::int16_t persianYear, const UtcTime& made) {
     add("X-WR-CALNAME:" + EscapedText("Iran public holidays " + year));
     const std::string stamp = TimeValue(made);
     const std::vector<HolidayRow> rows = HolidayRows(persianYear);
+    // An estimated day's event says, as the list does, by how much it may err.
+    const std::optional<Note> estimatedNote = EstimatedDaysNote(rows);
     int ofSameDate = 0;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const HolidayRow& row = rows[i];
@@ -104,8 +108,10 @@ std::string HolidayCalendarFile(std::int16_t persianYear, const UtcTime& made) {
         add("DTSTART;VALUE=DATE:" + DateValue(h.day));
         add("DTEND;VALUE=DATE:" + DateValue(h.day + 1));
         add("SUMMARY:" + EscapedText(h.persianName));
-        add("DESCRIPTION:" + EscapedText(std::string(h.englishName) + ". " + row.english.known + ". " +
-                                         row.english.persianDate + "; " + row.english.lunarDate + "."));
+        std::string description = std::string(h.englishName) + ". " + row.english.known + ". " +
+                                  row.english.persianDate + "; " + row.english.lunarDate + ".";
+        if (h.known == HolidayDayKnown::kEstimated && estimatedNote) description += ' ' + estimatedNote->english;
+        add("DESCRIPTION:" + EscapedText(description));
         add("TRANSP:TRANSPARENT");
         add("END:VEVENT");
     }
