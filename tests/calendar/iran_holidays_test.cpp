@@ -127,54 +127,49 @@ TEST(IranHolidays, EveryHolidayOf1369To1405FallsWhereTheTablesPlaceIt) {
 constexpr JulianDayNumber k2025_03_20 = 2460755;
 constexpr JulianDayNumber k2027_03_10 = 2461475;
 
-TEST(IranHolidays, EsfandThirtiethIsAHolidayOnlyInALeapYear) {
-    const std::vector<IranHoliday> on = IranHolidaysOn(k2025_03_20);
-    ASSERT_EQ(on.size(), 1u);
-    EXPECT_EQ(std::tie(on[0].month, on[0].dayOfMonth), std::make_tuple(std::int16_t{12}, std::int16_t{30}));
-    EXPECT_EQ(on[0].known, HolidayDayKnown::kFixed);
-    const std::vector<IranHoliday> nowruz1404 = IranHolidaysOn(k2025_03_20 + 1);
-    ASSERT_FALSE(nowruz1404.empty());
-    EXPECT_EQ(nowruz1404[0].englishName, "Nowruz");
-    for (const IranHoliday& h : IranHolidaysOfYear(1404))
-        EXPECT_FALSE(h.calendar == HolidayCalendar::kPersian && h.month == 12 && h.dayOfMonth == 30);
-}
-
-TEST(IranHolidays, EidAlFitr1448FollowsTheTablesLastMonthAsPublished) {
-    for (int second = 0; second <= 1; ++second) {
-        const std::vector<IranHoliday> on = IranHolidaysOn(k2027_03_10 + second);
-        ASSERT_EQ(on.size(), 1u);
-        EXPECT_EQ(on[0].calendar, HolidayCalendar::kLunar);
-        EXPECT_EQ(std::tie(on[0].month, on[0].dayOfMonth), std::make_tuple(std::int16_t{10}, std::int16_t(1 + second)));
-        EXPECT_EQ(on[0].known, HolidayDayKnown::kPublished);
+// Days named by hand: Esfand 30 of the leap year 1403; Eid al-Fitr 1448 in
+// the month after the lunar table; Nowruz 1405, also Eid al-Fitr 1447.
+TEST(IranHolidays, NamedDays) {
+    using K = HolidayDayKnown;
+    struct Case {
+        JulianDayNumber day;
+        std::vector<std::tuple<std::string_view, std::int16_t, std::int16_t, K>> holidays;
+    };
+    const Case cases[] = {
+        {k2025_03_20, {{"Year-end holiday", 12, 30, K::kFixed}}},
+        {k2025_03_20 + 1, {{"Nowruz", 1, 1, K::kFixed}}},
+        {k2027_03_10, {{"Eid al-Fitr", 10, 1, K::kPublished}}},
+        {k2027_03_10 + 1, {{"Eid al-Fitr holiday", 10, 2, K::kPublished}}},
+        {2461121, {{"Nowruz", 1, 1, K::kFixed}, {"Eid al-Fitr", 10, 1, K::kPublished}}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::tuple<std::string_view, std::int16_t, std::int16_t, K>> actual;
+        for (const IranHoliday& h : IranHolidaysOn(c.day)) actual.emplace_back(h.englishName, h.month, h.dayOfMonth, h.known);
+        EXPECT_EQ(actual, c.holidays) << c.day;
     }
+    for (const IranHoliday& h : IranHolidaysOfYear(1404))  // a common year
+        EXPECT_FALSE(h.calendar == HolidayCalendar::kPersian && h.dayOfMonth == 30);
+    const std::vector<IranHoliday> year1405 = IranHolidaysOfYear(1405);
+    std::vector<JulianDayNumber> days;
+    for (const IranHoliday& h : year1405) days.push_back(h.day);
+    EXPECT_EQ(year1405.size(), 30u);
+    EXPECT_EQ(std::unique(days.begin(), days.end()) - days.begin(), 26);
 }
 
 TEST(IranHolidays, LunarDatesRunOnPastTheTable) {
-    const std::optional<IranLunarDate> lastOfTable = IranLunarDateOn(k2027_03_10 - 1);
-    const std::optional<IranLunarDate> firstAfter = IranLunarDateOn(k2027_03_10);
-    const std::optional<IranLunarDate> day29 = IranLunarDateOn(k2027_03_10 + 28);
-    ASSERT_TRUE(lastOfTable && firstAfter && day29);
-    EXPECT_EQ(std::tie(lastOfTable->date.year, lastOfTable->date.month, lastOfTable->date.day),
-              std::make_tuple(std::int16_t{1448}, std::int16_t{9}, std::int16_t{30}));
-    EXPECT_EQ(std::tie(firstAfter->date.year, firstAfter->date.month, firstAfter->date.day, firstAfter->known),
-              std::make_tuple(std::int16_t{1448}, std::int16_t{10}, std::int16_t{1}, HolidayDayKnown::kPublished));
-    EXPECT_EQ(day29->known, HolidayDayKnown::kPublished);
+    using D = std::tuple<std::int16_t, std::int16_t, std::int16_t, HolidayDayKnown>;
+    const std::pair<JulianDayNumber, D> cases[] = {
+        {2396360, {1265, 1, 1, HolidayDayKnown::kRecord}},  // the table's first day
+        {k2027_03_10 - 1, {1448, 9, 30, HolidayDayKnown::kPublished}},
+        {k2027_03_10 + 28, {1448, 10, 29, HolidayDayKnown::kPublished}},
+    };
+    for (const auto& [day, expected] : cases) {
+        const std::optional<IranLunarDate> lunar = IranLunarDateOn(day);
+        ASSERT_TRUE(lunar) << day;
+        EXPECT_EQ(std::tie(lunar->date.year, lunar->date.month, lunar->date.day, lunar->known), expected) << day;
+    }
     EXPECT_EQ(IranLunarDateOn(k2027_03_10 + 29)->known, HolidayDayKnown::kEstimated);
-    EXPECT_EQ(IranLunarDateOn(2396360)->known, HolidayDayKnown::kRecord);  // 1265/1/1, the table's first day
     EXPECT_FALSE(IranLunarDateOn(2396359));
-}
-
-TEST(IranHolidays, Year1405Has30HolidaysOn26Days) {
-    const std::vector<IranHoliday> year = IranHolidaysOfYear(1405);
-    EXPECT_EQ(year.size(), 30u);
-    std::vector<JulianDayNumber> days;
-    for (const IranHoliday& h : year) days.push_back(h.day);
-    EXPECT_EQ(std::unique(days.begin(), days.end()) - days.begin(), 26);
-    // Nowruz 1405 (2026-03-21) is also Eid al-Fitr 1447: the data's order.
-    const std::vector<IranHoliday> nowruz = IranHolidaysOn(2461121);
-    ASSERT_EQ(nowruz.size(), 2u);
-    EXPECT_EQ(nowruz[0].englishName, "Nowruz");
-    EXPECT_EQ(nowruz[1].englishName, "Eid al-Fitr");
 }
 
 TEST(IranHolidays, LunarHolidaysPastTheTableAreEstimated) {
