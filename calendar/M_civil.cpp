@@ -1,6 +1,6 @@
-#include "M_civil.h"
+#include "calendar/M_civil.h"
 
-#include "M_julian.h"
+#include "calendar/M_julian.h"
 
 #include <array>
 #include <cstddef>
@@ -92,16 +92,11 @@ constexpr std::int32_t DaysFromMarch(std::int32_t month) {
     return (153 * monthsFromMarch + 2) / 5;
 }
 
-// Quotient rounded toward minus infinity, for the negative years.
-constexpr std::int32_t FloorDiv(std::int32_t a, std::int32_t b) {
-    return a / b - (a % b != 0 && a < 0 ? 1 : 0);
-}
-
 // Days from 1 March of year 0 to a date, in each calendar.
 constexpr std::int32_t JulianDaysFromMarchZero(std::int32_t year, std::int32_t month,
                                                std::int32_t day) {
     const std::int32_t marchYear = month > kFebruary ? year : year - 1;
-    const std::int32_t cycle = FloorDiv(marchYear, kJulianCycleYears);
+    const auto cycle = static_cast<std::int32_t>(FloorDiv(marchYear, kJulianCycleYears));
     const std::int32_t yearOfCycle = marchYear - cycle * kJulianCycleYears;  // 0..3
     return cycle * kDaysPerJulianCycle + yearOfCycle * kDaysPerCommonYear + DaysFromMarch(month) +
            day - 1;
@@ -110,7 +105,7 @@ constexpr std::int32_t JulianDaysFromMarchZero(std::int32_t year, std::int32_t m
 constexpr std::int32_t GregorianDaysFromMarchZero(std::int32_t year, std::int32_t month,
                                                   std::int32_t day) {
     const std::int32_t marchYear = month > kFebruary ? year : year - 1;
-    const std::int32_t era = FloorDiv(marchYear, kGregorianEraYears);
+    const auto era = static_cast<std::int32_t>(FloorDiv(marchYear, kGregorianEraYears));
     const std::int32_t yearOfEra = marchYear - era * kGregorianEraYears;  // 0..399
     return era * kDaysPerGregorianEra + yearOfEra * kDaysPerCommonYear + yearOfEra / 4 -
            yearOfEra / 100 + DaysFromMarch(month) + day - 1;

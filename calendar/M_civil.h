@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "numeric.h"
+#include "calendar/numeric.h"
 
 namespace velmora {
 

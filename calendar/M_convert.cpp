@@ -1,9 +1,9 @@
-#include "M_convert.h"
+#include "calendar/M_convert.h"
 
-#include "M_civil.h"
-#include "M_hebrew.h"
-#include "M_hijri.h"
-#include "M_persian.h"
+#include "calendar/M_civil.h"
+#include "calendar/M_hebrew.h"
+#include "calendar/M_hijri.h"
+#include "calendar/M_persian.h"
 
 namespace velmora {
 

@@ -3,7 +3,7 @@
 // A conversion that raises may leave some fields already overwritten.
 #pragma once
 
-#include "numeric.h"
+#include "calendar/numeric.h"
 
 namespace velmora {
 

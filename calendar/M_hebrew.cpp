@@ -1,9 +1,9 @@
-#include "M_hebrew.h"
+#include "calendar/M_hebrew.h"
 
 #include <array>
 #include <cstddef>
 
-#include "M_hebrew_detail.h"
+#include "calendar/M_hebrew_detail.h"
 
 namespace velmora {
 
@@ -31,6 +31,7 @@ constexpr std::int32_t kEpochMoladParts = 204;
 constexpr std::int32_t kYearsPerCycle = 19;
 constexpr std::int32_t kMonthsPerCycle = 235;
 constexpr std::int32_t kMonthsPerCommonYear = 12;
+constexpr std::int16_t kLeapYearMonths = 13;
 constexpr std::int32_t kLeapYearsPerCycle = 7;
 constexpr std::int32_t kLeapCyclePhase = 1;
 
@@ -70,7 +71,7 @@ constexpr std::int16_t kKislev = 3;
 constexpr std::int16_t kAdar = 6;
 
 // Day number of the day before 1 Tishri of year 1: day index = jd - epoch.
-constexpr JulianDayNumber kHebrewEpoch = 347997;
+constexpr JulianDayNumber kHebrewEpoch = kHebrewFirstDay - 1;
 // The year field first receives the day index over 365 days, plus one, which
 // fixes the day numbers that raise OverflowError before any field changes.
 constexpr std::int32_t kEstimateDaysPerYear = 365;
@@ -201,6 +202,27 @@ std::int16_t LastDayOfHebrewMonth(std::int32_t year, std::int16_t month) {
     return MonthLength(month, HebrewLeapYear(year), [year] { return DaysInHebrewYear(year); });
 }
 
+std::optional<std::int16_t> HebrewMonthLength(std::int16_t year, std::int16_t month) {
+    if (year < 1 || month < 1) return std::nullopt;
+    try {
+        if (month > (HebrewLeapYear(year) ? kLeapYearMonths : kMonthsPerCommonYear)) return std::nullopt;
+        return LastDayOfHebrewMonth(year, month);
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
+std::size_t HebrewMonthNameKey(std::int16_t year, std::int16_t month) {
+    // Tishri to Shevat keep their places; a leap year's months from Adar I
+    // on sit one place after the common year's Adar, and a common year's
+    // months after Adar two places on (Nisan, 7, is place 8).
+    constexpr std::size_t kCommonAdarKey = 5;
+    const auto index = static_cast<std::size_t>(month - 1);
+    if (month < kAdar) return index;
+    if (HebrewLeapYear(year)) return index + 1;
+    return month == kAdar ? kCommonAdarKey : index + 2;
+}
+
 namespace {
 
 // A whole month is 765433 parts: 29 days, 12 hours and 793 parts.
@@ -300,7 +322,6 @@ void JulianDayToHebrew(JulianDayNumber jd, std::int16_t& year, std::int16_t& mon
 // while compiling; a long Heshvan adds a day from month 3 on, a short
 // Kislev takes one away from month 4 on.
 constexpr std::int32_t kRegularYearLength = 354;  // neither digit 3 nor 5
-constexpr std::int16_t kLeapYearMonths = 13;
 using DaysBeforeMonths = std::array<std::int32_t, kLeapYearMonths + 1>;
 
 constexpr DaysBeforeMonths RegularDaysBeforeMonths(bool leap) {

@@ -2,9 +2,10 @@
 // month lengths, and day numbers to Hebrew dates.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 
-#include "numeric.h"
+#include "calendar/numeric.h"
 
 namespace velmora {
 
@@ -25,6 +26,20 @@ bool ShortKislev(std::int32_t year);
 
 // Number of days in month of year (Tishri = 1), 29 or 30.
 std::int16_t LastDayOfHebrewMonth(std::int32_t year, std::int16_t month);
+
+// The first day of the Hebrew era, 1 Tishri of year 1; the days before it
+// have no Hebrew date.
+inline constexpr JulianDayNumber kHebrewFirstDay = 347998;
+
+// Days in month of year (Tishri = 1, numbered as JulianDayToHebrew numbers
+// them); nullopt before year 1 or for a month the year does not have.
+// Never raises.
+std::optional<std::int16_t> HebrewMonthLength(std::int16_t year, std::int16_t month);
+
+// The place of a date's month in the year's month names, where both Adars
+// of a leap year and the one Adar of a common year each have a place:
+// Tishri 0 .. Shevat 4, Adar 5, Adar I 6, Adar II 7, Nisan 8 .. Elul 13.
+std::size_t HebrewMonthNameKey(std::int16_t year, std::int16_t month);
 
 // The Hebrew date of day number jd. Day numbers up to 347997 (before
 // 1 Tishri of year 1) give 0, 0, 0.

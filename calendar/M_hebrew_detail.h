@@ -1,7 +1,7 @@
 // Internals of the Hebrew day-number conversion, open to the tests.
 #pragma once
 
-#include "numeric.h"
+#include "calendar/numeric.h"
 
 namespace velmora::detail {
 

@@ -1,4 +1,4 @@
-#include "M_julian.h"
+#include "calendar/M_julian.h"
 
 namespace velmora {
 

@@ -1,7 +1,7 @@
 // Day numbers to dates of the Julian calendar.
 #pragma once
 
-#include "numeric.h"
+#include "calendar/numeric.h"
 
 namespace velmora {
 

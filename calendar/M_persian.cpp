@@ -1,4 +1,6 @@
-#include "M_persian.h"
+#include "calendar/M_persian.h"
+
+#include "calendar/persian_months.h"
 
 namespace velmora {
 
@@ -19,13 +21,6 @@ constexpr std::int32_t kLeapDenominator = 2816;
 
 constexpr std::int32_t kDaysPerCommonYear = 365;
 
-// Months 1..7 have 31 days in the offset formula and months 8..12 have 30;
-// months 1..6 are 31 days long, and the 31st of month 7 is the 1st of month 8.
-constexpr std::int32_t kLastLongMonth = 7;
-constexpr std::int32_t kLongMonthDays = 31;
-constexpr std::int32_t kShortMonthDays = 30;
-constexpr std::int32_t kShortMonthShift = 6;  // (month - 1) * 30 + 6 from month 8 on
-
 // Day number of the day before 1 Farvardin of year 1 within the first cycle.
 constexpr std::int32_t kDayNumberOffset = 1948320;
 
@@ -38,11 +33,8 @@ JulianDayNumber PersianToJulianDay(std::int16_t year, std::int16_t month, std::i
     // cycleYear lies in -2345..3293: the remainder takes the dividend's sign.
     const std::int32_t cycleYear = CheckedAdd32(base % kCycleYears, kCycleAnchor);
 
-    const std::int32_t monthIndex = CheckedSub32(month, 1);
-    const std::int32_t monthDays =
-        month > kLastLongMonth
-            ? CheckedAdd32(CheckedMul32(monthIndex, kShortMonthDays), kShortMonthShift)
-            : CheckedMul32(monthIndex, kLongMonthDays);
+    // A 16-bit month keeps the offset within 32 bits.
+    const std::int32_t monthDays = persian_months::DaysBeforeMonth(month);
 
     // The leap-day count and the cycle count are truncated quotients, and the
     // sum of the day counts is a whole number. Computed as doubles, every
@@ -97,22 +89,12 @@ constexpr JulianDayNumber kDayAfterLast = YearStartOfBase(kLastBase + 1);
 static_assert(kFirstDay == -9847175);  // -32295/1/1
 static_assert(YearStartOfBase(BaseOfYear(1)) == 1948321);  // 1/1/1
 
-// Months 1..6 fill the first 186 days, months 7..11 the next 150, and
-// month 12 the rest of the year (the forward's offsets (month - 1) * 31 up to
-// month 7 and (month - 1) * 30 + 6 from month 8 meet there).
-constexpr std::int16_t kMonthsPerYear = 12;
-constexpr std::int32_t kLongMonthsDays = (kLastLongMonth - 1) * kLongMonthDays;  // 186
-constexpr std::int32_t kDaysBeforeLastMonth =
-    (kMonthsPerYear - 1) * kShortMonthDays + kShortMonthShift;  // 336
-static_assert(kLongMonthsDays == 186 && kDaysBeforeLastMonth == 336);
+using persian_months::kMonthsPerYear;
+constexpr std::int32_t kDaysBeforeLastMonth = persian_months::DaysBeforeMonth(kMonthsPerYear);  // 336
 
 // The mean year, 1029983 / 2820 days, puts the estimate on the base that
 // holds the day for all but about one day in 640 of the range, and never
 // more than one year off.
-constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    return a / b - (a % b != 0 && a < 0 ? 1 : 0);
-}
-
 struct BaseAndStart {
     std::int32_t base;
     JulianDayNumber start;  // its 1 Farvardin
@@ -135,23 +117,6 @@ BaseAndStart BaseHolding(JulianDayNumber day) {
     return {base, start};
 }
 
-// Month (1..12) and day of the day dayOfYear days after 1 Farvardin.
-DateFields MonthAndDay(std::int32_t year, std::int32_t dayOfYear) {
-    std::int32_t month, dayOfMonth;
-    if (dayOfYear < kLongMonthsDays) {
-        month = dayOfYear / kLongMonthDays + 1;
-        dayOfMonth = dayOfYear % kLongMonthDays;
-    } else {
-        const std::int32_t fromMonth7 = dayOfYear - kLongMonthsDays;
-        const std::int32_t monthsPast7 = fromMonth7 / kShortMonthDays;
-        constexpr std::int32_t kLastMonthPast7 = kMonthsPerYear - kLastLongMonth;  // 5
-        month = kLastLongMonth + (monthsPast7 < kLastMonthPast7 ? monthsPast7 : kLastMonthPast7);
-        dayOfMonth = fromMonth7 - (month - kLastLongMonth) * kShortMonthDays;
-    }
-    return {static_cast<std::int16_t>(year), static_cast<std::int16_t>(month),
-            static_cast<std::int16_t>(dayOfMonth + 1)};
-}
-
 bool IsPersianMonth(std::int16_t year, std::int16_t month) {
     return year != 0 && year >= kFirstPersianYear && month >= 1 && month <= kMonthsPerYear;
 }
@@ -161,13 +126,12 @@ bool IsPersianMonth(std::int16_t year, std::int16_t month) {
 std::optional<DateFields> JulianDayToPersian(JulianDayNumber day) {
     if (day < kFirstDay || day >= kDayAfterLast) return std::nullopt;
     const BaseAndStart year = BaseHolding(day);
-    return MonthAndDay(YearOfBase(year.base), day - year.start);
+    return persian_months::MonthAndDay(static_cast<std::int16_t>(YearOfBase(year.base)), day - year.start);
 }
 
 std::optional<std::int16_t> PersianMonthLength(std::int16_t year, std::int16_t month) {
     if (!IsPersianMonth(year, month)) return std::nullopt;
-    if (month < kLastLongMonth) return static_cast<std::int16_t>(kLongMonthDays);
-    if (month < kMonthsPerYear) return static_cast<std::int16_t>(kShortMonthDays);
+    if (month < kMonthsPerYear) return persian_months::DaysOfMonthBeforeEsfand(month);
     const std::int32_t base = BaseOfYear(year);
     return static_cast<std::int16_t>(YearStartOfBase(base + 1) - YearStartOfBase(base) -
                                      kDaysBeforeLastMonth);

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "numeric.h"
+#include "calendar/numeric.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "numeric.h"
+#include "calendar/numeric.h"
 
 #include <optional>
 

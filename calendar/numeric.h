@@ -65,6 +65,12 @@ public:
 // the calendar formulas is a positive constant, and C++'s / and % already
 // truncate toward zero (-7 / 2 == -3, -7 % 2 == -1), as the formulas expect.
 
+// Quotient rounded toward minus infinity and the remainder that goes with
+// it (0..divisor - 1), for a positive divisor: the one floor division of the
+// calendars, for negative years and day numbers.
+constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - (a % b != 0 && a < 0 ? 1 : 0); }
+constexpr std::int64_t FloorMod(std::int64_t a, std::int64_t b) { return a - FloorDiv(a, b) * b; }
+
 inline std::int32_t CheckedAdd32(std::int32_t a, std::int32_t b) {
     std::int32_t r;
     if (__builtin_add_overflow(a, b, &r)) RaiseOverflow();

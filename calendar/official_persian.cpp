@@ -1,4 +1,6 @@
-#include "official_persian.h"
+#include "calendar/official_persian.h"
+
+#include "calendar/persian_months.h"
 
 #include <array>
 #include <cstddef>
@@ -65,37 +67,25 @@ static_assert(IsStrictlyIncreasingWithinRange(kLeapYears));
 constexpr YearTable kYears = BuildYearTable();
 static_assert(kYears.nowruz[YearIndex(kOfficialPersianLastYear)] == kLastNowruz);
 
-// Months 1..6 have 31 days, months 7..11 have 30, and month 12 has 29 days,
-// 30 in a leap year.
-constexpr std::int16_t kMonthsPerYear = 12;
-constexpr std::int16_t kLastLongMonth = 6;
-constexpr std::int16_t kLongMonthDays = 31;
-constexpr std::int16_t kShortMonthDays = 30;
+// Esfand has 29 days, 30 in a leap year.
+using persian_months::kMonthsPerYear;
 constexpr std::int16_t kCommonEsfandDays = 29;
 constexpr std::int16_t kLeapEsfandDays = 30;
 
 std::int16_t MonthLength(std::int16_t month, bool leap) {
-    if (month <= kLastLongMonth) return kLongMonthDays;
-    if (month < kMonthsPerYear) return kShortMonthDays;
+    if (month < kMonthsPerYear) return persian_months::DaysOfMonthBeforeEsfand(month);
     return leap ? kLeapEsfandDays : kCommonEsfandDays;
-}
-
-// Days from 1 Farvardin to day 1 of month (1..12).
-std::int32_t DaysBeforeMonth(std::int16_t month) {
-    const std::int32_t monthsBefore = month - 1;
-    if (month <= kLastLongMonth + 1) return monthsBefore * kLongMonthDays;
-    return kLastLongMonth * kLongMonthDays + (monthsBefore - kLastLongMonth) * kShortMonthDays;
 }
 
 }  // namespace
 
 std::optional<JulianDayNumber> OfficialPersianToJulianDay(std::int16_t year, std::int16_t month,
                                                           std::int16_t day) {
-    if (year < kOfficialPersianFirstYear || year > kOfficialPersianLastYear) return std::nullopt;
+    if (!InOfficialPersianYears(year)) return std::nullopt;
     if (month < 1 || month > kMonthsPerYear) return std::nullopt;
     const std::size_t index = YearIndex(year);
     if (day < 1 || day > MonthLength(month, kYears.leap[index])) return std::nullopt;
-    return kYears.nowruz[index] + DaysBeforeMonth(month) + (day - 1);
+    return kYears.nowruz[index] + persian_months::DaysBeforeMonth(month) + (day - 1);
 }
 
 namespace {
@@ -119,25 +109,12 @@ std::size_t YearIndexHolding(JulianDayNumber day) {
 }  // namespace
 
 // The inverse of OfficialPersianToJulianDay: the year from the table of
-// 1 Farvardin, the month from the days before it as DaysBeforeMonth counts
-// them (six months of 31 days, then months of 30; Esfand takes the rest).
+// 1 Farvardin, the month and day from the days since.
 std::optional<DateFields> JulianDayToOfficialPersian(JulianDayNumber day) {
     if (day < kFirstNowruz || day >= kDayAfterLastCovered) return std::nullopt;
     const std::size_t index = YearIndexHolding(day);
-    const std::int32_t dayOfYear = day - kYears.nowruz[index];
-    const std::int32_t longMonthsDays = kLastLongMonth * kLongMonthDays;  // 186
-    std::int32_t month, dayOfMonth;
-    if (dayOfYear < longMonthsDays) {
-        month = dayOfYear / kLongMonthDays + 1;
-        dayOfMonth = dayOfYear % kLongMonthDays;
-    } else {
-        const std::int32_t afterLongMonths = dayOfYear - longMonthsDays;
-        // At most 179 days (Esfand 30 of a leap year), so the month is at most 12.
-        month = kLastLongMonth + 1 + afterLongMonths / kShortMonthDays;
-        dayOfMonth = afterLongMonths % kShortMonthDays;
-    }
-    return DateFields{static_cast<std::int16_t>(kOfficialPersianFirstYear + index),
-                      static_cast<std::int16_t>(month), static_cast<std::int16_t>(dayOfMonth + 1)};
+    return persian_months::MonthAndDay(static_cast<std::int16_t>(kOfficialPersianFirstYear + index),
+                                       day - kYears.nowruz[index]);
 }
 
 }  // namespace velmora

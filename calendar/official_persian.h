@@ -7,13 +7,18 @@
 #include <cstdint>
 #include <optional>
 
-#include "numeric.h"
+#include "calendar/numeric.h"
 
 namespace velmora {
 
 // The years the published leap-year table covers, both included.
 inline constexpr std::int16_t kOfficialPersianFirstYear = 1206;
 inline constexpr std::int16_t kOfficialPersianLastYear = 1498;
+
+// True for a year that the official calendar covers.
+constexpr bool InOfficialPersianYears(std::int16_t year) {
+    return year >= kOfficialPersianFirstYear && year <= kOfficialPersianLastYear;
+}
 
 // Day number of a Persian date (month 1 = Farvardin) in the official
 // calendar. nullopt when the year lies outside the covered years, the month

@@ -1,6 +1,7 @@
 #include "window/converter_window.h"
 
 #include "calendar/M_persian.h"
+#include "window/converter_designs.h"
 #include "window/date_words.h"
 #include "window/error_report.h"
 #include "window/result_notes.h"
@@ -15,9 +16,11 @@ Form1::Form1(WindowView& view, platform::Services& services, AboutFactory makeAb
       makeAbout_(std::move(makeAbout)),
       makeToPersian_(std::move(makeToPersian)) {}
 
-void Form1::Command1_Click() { ConvertTo(CalendarOf(TargetCalendar::Islamic)); }
-void Form1::Command2_Click() { ConvertTo(CalendarOf(TargetCalendar::Gregorian)); }
-void Form1::Command3_Click() { ConvertTo(CalendarOf(TargetCalendar::Hebrew)); }
+const ConverterDesign& Form1::Design() const { return Form1ConverterDesign(); }
+
+void Form1::Convert(CalendarId calendar) { ConvertTo(window::CalendarOf(static_cast<TargetCalendar>(calendar))); }
+
+bool Form1::Escape_Pressed() { return view_.DismissResultNote(); }
 
 void Form1::Command4_Click() {
     RunReportingErrors(services_.alert, view_, [this] {

@@ -8,6 +8,7 @@
 #include "window/about_box.h"
 #include "window/calendars.h"
 #include "window/converted_date.h"
+#include "window/converter_pane.h"
 #include "window/menus.h"
 #include "window/to_persian_window.h"
 #include "window/window_view.h"
@@ -18,7 +19,7 @@
 
 namespace velmora::window {
 
-class Form1 {
+class Form1 : public ConverterPane {
 public:
     // Create the toolkit's About box on the first press of Command4, and its
     // window "به هجری شمسی" on the first open; the toolkit owns them for the
@@ -29,12 +30,17 @@ public:
     Form1(WindowView& view, platform::Services& services, AboutFactory makeAbout,
           ToPersianFactory makeToPersian);
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
+    const ConverterDesign& Design() const override;
+    void Convert(CalendarId calendar) override;
+    void Menu_Click(MenuCommand command) override;
+    // Esc dismisses a shown note; Form1 stays open.
+    bool Escape_Pressed() override;
 
-    void Menu_Click(MenuCommand command);
+    // The design's handlers, until the toolkits go through Convert.
+    void Command1_Click() { Convert(CalendarId::kIslamic); }
+    void Command2_Click() { Convert(CalendarId::kGregorian); }
+    void Command3_Click() { Convert(CalendarId::kHebrew); }
+    void Command4_Click();
 
     // The About box, once Command4 has created it.
     frmAbout* AboutBox() const { return about_; }

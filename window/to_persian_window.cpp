@@ -1,6 +1,7 @@
 #include "window/to_persian_window.h"
 
 #include "calendar/M_persian.h"
+#include "window/converter_designs.h"
 #include "window/date_words.h"
 #include "window/error_report.h"
 #include "window/texts.h"
@@ -31,12 +32,13 @@ void frmToPersian::Show() {
     view_.ShowAndRaise();
 }
 
-void frmToPersian::cmdFromIslamic_Click() { ConvertFrom(TargetCalendar::Islamic); }
-void frmToPersian::cmdFromGregorian_Click() { ConvertFrom(TargetCalendar::Gregorian); }
-void frmToPersian::cmdFromHebrew_Click() { ConvertFrom(TargetCalendar::Hebrew); }
+const ConverterDesign& frmToPersian::Design() const { return ToPersianConverterDesign(); }
 
-void frmToPersian::Escape_Pressed() {
+void frmToPersian::Convert(CalendarId calendar) { ConvertFrom(static_cast<TargetCalendar>(calendar)); }
+
+bool frmToPersian::Escape_Pressed() {
     if (!view_.DismissResultNote()) view_.Unload();
+    return true;
 }
 
 void frmToPersian::Menu_Click(MenuCommand command) {

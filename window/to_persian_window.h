@@ -6,6 +6,7 @@
 
 #include "platform/services.h"
 #include "window/converted_date.h"
+#include "window/converter_pane.h"
 #include "window/menus.h"
 #include "window/window_view.h"
 
@@ -29,12 +30,9 @@ public:
 
     // Removes the window; the instance stays for the next show.
     virtual void Unload() = 0;
-
-    // Hides the result note when it shows; true when it did.
-    virtual bool DismissResultNote() = 0;
 };
 
-class frmToPersian {
+class frmToPersian : public ConverterPane {
 public:
     frmToPersian(ToPersianView& view, platform::Services& services);
 
@@ -42,14 +40,16 @@ public:
     // after an unload starts with the focus in the year box.
     void Show();
 
-    void cmdFromIslamic_Click();
-    void cmdFromGregorian_Click();
-    void cmdFromHebrew_Click();
-
+    const ConverterDesign& Design() const override;
+    void Convert(CalendarId calendar) override;
+    void Menu_Click(MenuCommand command) override;
     // Esc dismisses a shown note, and closes the window when none shows.
-    void Escape_Pressed();
+    bool Escape_Pressed() override;
 
-    void Menu_Click(MenuCommand command);
+    // The design's handlers, until the toolkits go through Convert.
+    void cmdFromIslamic_Click() { Convert(CalendarId::kIslamic); }
+    void cmdFromGregorian_Click() { Convert(CalendarId::kGregorian); }
+    void cmdFromHebrew_Click() { Convert(CalendarId::kHebrew); }
 
     // The last result as the copy command puts it on the clipboard.
     const std::optional<std::string>& LastResultLine() const { return lastResult_; }

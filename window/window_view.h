@@ -36,6 +36,10 @@ public:
 
     // Enables the menu item that copies the result; it starts disabled.
     virtual void SetCopyEnabled(bool enabled) = 0;
+
+    // Hides the result note when it shows; true when it did. A view whose
+    // toolkit dismisses the note itself keeps this default.
+    virtual bool DismissResultNote() { return false; }
 };
 
 }  // namespace velmora::window
