@@ -697,5 +697,129 @@ TEST(Form1Logic, EscapeDismissesAShownNoteAndNothingElse) {
     EXPECT_FALSE(f.form.Escape_Pressed());
 }
 
+// ---- Today and the holiday list ------------------------------------------
+
+// The fixed clock's local day against the dates Ctrl+T types. The arithmetic
+// 1404/1/1 is 20 March 2025, and the arithmetic 1404 is a leap year.
+struct TodayCase {
+    platform::CivilTime local;
+    std::vector<std::string> persian;  // Form1's boxes
+    std::int16_t currentYear;          // the official Persian year of the day
+};
+
+class Today : public ::testing::TestWithParam<TodayCase> {};
+
+TEST_P(Today, FillsTheBoxesAndPicksTheYearOfTheList) {
+    const TodayCase& c = GetParam();
+    Fixture f;
+    f.clock.local = c.local;
+    f.form.Menu_Click(MenuCommand::FillToday);
+    EXPECT_EQ((std::vector<std::string>{f.view.texts["Text1"], f.view.texts["Text2"], f.view.texts["Text3"]}), c.persian);
+    f.form.Menu_Click(MenuCommand::OpenToPersian);
+    f.form.ToPersianWindow()->Menu_Click(MenuCommand::FillToday);
+    auto& t = f.toPersianView.texts;
+    EXPECT_EQ((std::vector<std::string>{t["txtYear"], t["txtMonth"], t["txtDay"]}),
+              (std::vector<std::string>{FormatInt16(c.local.year), FormatInt16(c.local.month), FormatInt16(c.local.day)}));
+    f.view.texts["Text1"] = "";  // no year typed: the current one
+    f.form.Menu_Click(MenuCommand::OpenHolidayList);
+    EXPECT_EQ(f.holidayView.texts["txtYear"], FormatInt16(c.currentYear));
+    EXPECT_TRUE(f.alert.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Today,
+                         ::testing::Values(TodayCase{{2025, 3, 19, 23, 59, 0}, {"1403", "12", "29"}, 1403},
+                                           TodayCase{{2025, 3, 20, 0, 0, 0}, {"1404", "1", "1"}, 1403},
+                                           TodayCase{{2026, 3, 20, 12, 0, 0}, {"1404", "12", "30"}, 1404},
+                                           TodayCase{{2026, 3, 21, 9, 30, 0}, {"1405", "1", "1"}, 1405}));
+
+// The list opened from Form1: its year, rows, message and commands.
+struct HolidayListFixture : Fixture {
+    HolidayListWindow& Open(const char* typedYear) {
+        view.texts["Text1"] = typedYear;
+        form.Menu_Click(MenuCommand::OpenHolidayList);
+        return *form.HolidayList();
+    }
+    void ListTyped(const char* year) {
+        holidayView.texts["txtYear"] = year;
+        form.HolidayList()->cmdShow_Click();
+    }
+};
+
+TEST(HolidayListLogic, OpensOnTheTypedYearOnceAndClosesOnEsc) {
+    HolidayListFixture f;
+    HolidayListWindow& list = f.Open("1405");
+    EXPECT_TRUE(f.holidayView.loaded);
+    EXPECT_EQ(f.holidayView.focused, "txtYear");
+    EXPECT_EQ(f.holidayView.texts["txtYear"], "1405");
+    EXPECT_EQ(f.holidayView.rows.size(), 30u);
+    EXPECT_EQ(f.holidayView.texts["lblMessage"], "");
+    EXPECT_TRUE(f.holidayView.commandsEnabled);
+    EXPECT_EQ(&f.Open("1404"), &list);  // one instance, now on 1404
+    EXPECT_EQ(f.holidayView.texts["txtYear"], "1404");
+    EXPECT_EQ(f.holidayView.loads, 1);
+    EXPECT_TRUE(list.Escape_Pressed());
+    EXPECT_FALSE(f.holidayView.loaded);
+}
+
+// Outside 1369..1498 a message stands in for the rows, and there is nothing
+// to copy or save; an estimated year says how far its lunar days may be off.
+TEST(HolidayListLogic, SaysWhyAYearHasNoRowsAndWhenDaysAreEstimated) {
+    struct Case {
+        const char* year;
+        bool rows;
+        const char* message;  // in its English line
+    };
+    const Case cases[] = {{"1368", false, "Public holidays are listed for the years 1369 to 1498 only"},
+                          {"1369", true, ""},
+                          {"1498", true, "may begin a day later: in 1423-1446"},
+                          {"1499", false, "Public holidays are listed for the years 1369 to 1498 only"},
+                          {"-32768", false, "Public holidays are listed"}};
+    HolidayListFixture f;
+    f.Open("1405");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.year);
+        f.holidayView.clipboard.clear();
+        f.ListTyped(c.year);
+        EXPECT_EQ(!f.holidayView.rows.empty(), c.rows);
+        EXPECT_EQ(f.holidayView.commandsEnabled, c.rows);
+        EXPECT_THAT(f.holidayView.texts["lblMessage"], HasSubstr(c.message));
+        f.form.HolidayList()->Menu_Click(MenuCommand::CopyHolidayList);
+        EXPECT_EQ(f.holidayView.clipboard.empty(), !c.rows);
+    }
+    EXPECT_TRUE(f.alert.shown.empty());
+}
+
+TEST(HolidayListLogic, AYearThatIsNoNumberGetsTheInputReportAndKeepsTheList) {
+    HolidayListFixture f;
+    f.Open("1405");
+    f.ListTyped("۱۴۰۵x");
+    ASSERT_EQ(f.alert.shown.size(), 1u);
+    EXPECT_THAT(f.alert.shown[0], StartsWith("Type mismatch in the YEAR box\n"));
+    EXPECT_EQ(f.holidayView.focused, "txtYear");
+    EXPECT_EQ(f.holidayView.rows.size(), 30u);
+    EXPECT_EQ(f.form.HolidayList()->ListedYear(), std::optional<std::int16_t>(1405));
+}
+
+// The file holds the listed year, stamped with the clock's UTC time; a
+// cancelled dialog saves nothing and a failed save says why.
+TEST(HolidayListLogic, SavesTheListedYearOrSaysWhyItCannot) {
+    HolidayListFixture f;
+    f.Open("1405");
+    f.holidayView.texts["txtYear"] = "1406";  // typed, not listed
+    f.form.HolidayList()->Menu_Click(MenuCommand::SaveCalendarFile);
+    EXPECT_EQ(f.holidayView.proposed, "iran-holidays-1405.ics");
+    EXPECT_TRUE(f.saver.files.empty());
+    f.holidayView.savePath = "/somewhere/h.ics";
+    f.form.HolidayList()->Menu_Click(MenuCommand::SaveCalendarFile);
+    const std::string& file = f.saver.files["/somewhere/h.ics"];
+    EXPECT_THAT(file, HasSubstr("DTSTART;VALUE=DATE:20260321\r\n"));
+    EXPECT_THAT(file, HasSubstr("DTSTAMP:20260321T060000Z\r\n"));
+    f.saver.failure = "Cannot save /somewhere/h.ics: Permission denied";
+    f.form.HolidayList()->Menu_Click(MenuCommand::SaveCalendarFile);
+    ASSERT_EQ(f.alert.shown.size(), 1u);
+    EXPECT_THAT(f.alert.shown[0], StartsWith("Cannot save /somewhere/h.ics: Permission denied\n"));
+    EXPECT_THAT(f.alert.shown[0], HasSubstr("ذخیره نشد"));
+}
+
 }  // namespace
 }  // namespace velmora::window
