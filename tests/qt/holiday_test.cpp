@@ -226,7 +226,7 @@ void HolidayTest::copyAndSave() {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr) return;
         dialog->selectFile(path);
-        dialog->accept();
+        QMetaObject::invokeMethod(dialog, "accept");
     });
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(f.alert.shown.empty());
