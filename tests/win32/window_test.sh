@@ -18,22 +18,25 @@ PROGRAM=$(realpath "$1")
 PROBE=$(realpath "$2")
 MARKER=$(realpath "$3")
 
-# Window classes, titles and control IDs, as win32/control_ids.h fixes them.
+# Window classes as win32/control_ids.h fixes them, and titles. Controls go
+# by their design names: the probe finds each by the ID the program gives it.
 FORM1=VelmoraForm1
 ABOUT=VelmoraAbout
 FORM1_TITLE=Velmora
 ABOUT_TITLE="About MyApp"
-TEXT1=101 TEXT2=102 TEXT3=103 TEXT4=104 TEXT5=105 TEXT6=106
-COMMAND1=201 COMMAND2=202 COMMAND3=203 COMMAND4=204
-LABEL5=305
-CMD_OK=1 PIC_ICON=402 CMD_SYS_INFO=401
+TEXT1=Text1 TEXT2=Text2 TEXT3=Text3 TEXT4=Text4 TEXT5=Text5 TEXT6=Text6
+COMMAND1=Command1 COMMAND2=Command2 COMMAND3=Command3 COMMAND4=Command4
+LABEL5=Label5
+CMD_OK=cmdOK PIC_ICON=picIcon CMD_SYS_INFO=cmdSysInfo
 # Form1's focus order, which Tab walks forwards and Shift+Tab backwards.
 FOCUS_ORDER=("$TEXT1" "$COMMAND1" "$TEXT2" "$TEXT3" "$TEXT4" "$TEXT5" "$TEXT6" "$COMMAND2" "$COMMAND3" "$COMMAND4")
 # The window "به هجری شمسی" and its focus order.
 TO_PERSIAN=VelmoraToPersian
 TO_PERSIAN_TITLE="به هجری شمسی"
-TXT_YEAR=501 TXT_MONTH=502 TXT_DAY=503 TXT_P_YEAR=504 TXT_P_MONTH=505 TXT_P_DAY=506
-CMD_FROM_ISLAMIC=511 CMD_FROM_GREGORIAN=512 CMD_FROM_HEBREW=513 LBL_CALENDAR=525
+TXT_YEAR=txtYear TXT_MONTH=txtMonth TXT_DAY=txtDay
+TXT_P_YEAR=txtPersianYear TXT_P_MONTH=txtPersianMonth TXT_P_DAY=txtPersianDay
+CMD_FROM_ISLAMIC=cmdFromIslamic CMD_FROM_GREGORIAN=cmdFromGregorian CMD_FROM_HEBREW=cmdFromHebrew
+LBL_CALENDAR=lblCalendar
 TO_PERSIAN_FOCUS_ORDER=("$TXT_YEAR" "$TXT_MONTH" "$TXT_DAY" "$CMD_FROM_ISLAMIC" "$CMD_FROM_GREGORIAN"
   "$CMD_FROM_HEBREW" "$TXT_P_YEAR" "$TXT_P_MONTH" "$TXT_P_DAY")
 PERSIAN_NAME="هجری شمسی"
@@ -278,6 +281,7 @@ check_menu_keys() {
 }
 
 note_gone() { [ -z "$(probe note)" ]; }
+note_says() { [[ $(probe note) == *"$1"* ]]; }
 clipboard_starts() { [[ $(probe clipboard) == "$1"* ]]; }
 
 # Ctrl+Shift+C copies the last result with its words.
@@ -300,7 +304,14 @@ open_to_persian() {
 
 check_to_persian() {
   note "the window $TO_PERSIAN_TITLE"
+  # Form1's note (1404/5/10) stays above other windows, so it hides while
+  # another window of the program is active and comes back with Form1.
+  focus_window "$FORM1_TITLE"
+  fill_date 1404 5 10
+  press "$COMMAND2" space
+  wait_for note_says "2025/8/1" || fail "1404/5/10 showed the note '$(probe note)'"
   open_to_persian
+  wait_for note_gone || fail "Form1's note '$(probe note)' shows over the window $TO_PERSIAN_TITLE"
   local title
   title=$(probe windows | grep "^$TO_PERSIAN	" | cut -f2)
   [ "$title" = "$TO_PERSIAN_TITLE" ] || fail "the window is titled '$title'"
@@ -347,6 +358,8 @@ check_to_persian() {
   keys Escape
   wait_for window_closed "$TO_PERSIAN" || fail "Esc without a note did not close the window"
   expect_running "the window closed"
+  focus_window "$FORM1_TITLE"
+  wait_for note_says "2025/8/1" || fail "Form1's note did not come back with Form1 (note '$(probe note)')"
 }
 
 open_about() {
