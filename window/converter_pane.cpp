@@ -36,6 +36,13 @@ void ConverterLogic::ShowResult(const Conversion& conversion) {
     view_.SetCopyEnabled(true);
 }
 
+void ConverterLogic::FillInputs(const DateFields& date) {
+    const auto& [year, month, day] = design_.inputs;
+    view_.SetText(year.box, FormatInt16(date.year));
+    view_.SetText(month.box, FormatInt16(date.month));
+    view_.SetText(day.box, FormatInt16(date.day));
+}
+
 void ConverterLogic::CopyResult() {
     if (lastResult_) view_.CopyToClipboard(*lastResult_);
 }

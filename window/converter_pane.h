@@ -86,6 +86,9 @@ protected:
 
     void CopyResult();
 
+    // Writes date into the three input boxes, as the Today command does.
+    void FillInputs(const DateFields& date);
+
     WindowView& view_;
     platform::Services& services_;
 

@@ -3,7 +3,9 @@
 #include "calendar/M_persian.h"
 #include "calendar/official_islamic.h"
 #include "calendar/official_persian.h"
+#include "calendar/iran_holidays.h"
 #include "window/date_words.h"
+#include "window/holiday_list.h"
 #include "window/persian_numbers.h"
 
 #include <optional>
@@ -12,11 +14,6 @@
 namespace velmora::window {
 
 namespace {
-
-struct Note {
-    std::string persian;
-    std::string english;
-};
 
 bool SameDate(const DateFields& a, const DateFields& b) {
     return a.year == b.year && a.month == b.month && a.day == b.day;
@@ -191,6 +188,27 @@ constexpr MakeNote kToPersianNotes[] = {ResultOfficialDateNote, JulianTypedNote,
 
 }  // namespace
 
+// ---- Iran's public holidays -------------------------------------------------
+
+std::vector<Note> HolidayNotes(JulianDayNumber day) {
+    std::vector<Note> notes;
+    for (const IranHoliday& holiday : IranHolidaysOn(day)) {
+        Note note{"تعطیل رسمی ایران: " + std::string(holiday.persianName),
+                  "Public holiday in Iran: " + std::string(holiday.englishName)};
+        if (holiday.known == HolidayDayKnown::kPublished) {
+            note.persian += " (روز آن در تقویم قمری رسمی ایران از پیش منتشر شده و هنوز تأیید نشده است)";
+            note.english += " (its day as Iran's official lunar calendar was published in advance, not yet confirmed)";
+        } else if (holiday.known == HolidayDayKnown::kEstimated) {
+            const Note figure = MonthStartFigure();
+            note.persian += " (روز آن برآوردی است و ماه رسمی ممکن است یک روز دیرتر آغاز شود؛ " + figure.persian + ")";
+            note.english += " (its day is estimated, and Iran's official month may begin a day later; " +
+                            figure.english + ")";
+        }
+        notes.push_back(std::move(note));
+    }
+    return notes;
+}
+
 std::string ResultNoteText(const Conversion& conversion) {
     const std::span<const MakeNote> makers =
         conversion.direction == Direction::kFromPersian ? std::span<const MakeNote>(kFromPersianNotes)
@@ -208,6 +226,16 @@ std::string ResultNoteText(const Conversion& conversion) {
         if (!note) continue;
         if (!text.empty()) text += "\n\n";
         text += note->persian + '\n' + note->english;
+    }
+    // Whichever way it was converted, the typed date's day.
+    std::vector<Note> holidays;
+    try {
+        holidays = HolidayNotes(conversion.day);
+    } catch (const RuntimeError&) {
+    }
+    for (const Note& note : holidays) {
+        if (!text.empty()) text += "\n\n";
+        text += note.persian + '\n' + note.english;
     }
     return text;
 }

@@ -24,6 +24,15 @@ bool frmToPersian::Escape_Pressed() {
 
 void frmToPersian::Menu_Click(MenuCommand command) {
     if (command == MenuCommand::CopyResult) CopyResult();
+    if (command == MenuCommand::FillToday) FillToday();
+}
+
+// Today's local date as the Gregorian button reads it.
+void frmToPersian::FillToday() {
+    RunReportingErrors(services_.alert, view_, [this] {
+        const platform::CivilTime today = services_.clock.LocalNow();
+        FillInputs(DateFields{today.year, today.month, today.day});
+    });
 }
 
 // The day of a typed date, which its calendar must have. Otherwise the

@@ -40,6 +40,7 @@ public:
 private:
     Conversion Converted(CalendarId calendar, const DateFields& typed) override;
     JulianDayNumber TypedDay(CalendarId calendar, const DateFields& typed);
+    void FillToday();
 
     ToPersianView& window_;
 };
