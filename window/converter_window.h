@@ -34,11 +34,6 @@ public:
 
     void Command4_Click();
 
-    // The design's handlers, until the toolkits go through Convert.
-    void Command1_Click() { Convert(CalendarId::kIslamic); }
-    void Command2_Click() { Convert(CalendarId::kGregorian); }
-    void Command3_Click() { Convert(CalendarId::kHebrew); }
-
     // The About box, once Command4 has created it.
     frmAbout* AboutBox() const { return about_; }
 

@@ -32,11 +32,6 @@ public:
     // Esc dismisses a shown note, and closes the window when none shows.
     bool Escape_Pressed() override;
 
-    // The design's handlers, until the toolkits go through Convert.
-    void cmdFromIslamic_Click() { Convert(CalendarId::kIslamic); }
-    void cmdFromGregorian_Click() { Convert(CalendarId::kGregorian); }
-    void cmdFromHebrew_Click() { Convert(CalendarId::kHebrew); }
-
 private:
     Conversion Converted(CalendarId calendar, const DateFields& typed) override;
     JulianDayNumber TypedDay(CalendarId calendar, const DateFields& typed);

@@ -177,14 +177,14 @@ struct Fixture {
 TEST(Form1Logic, EachButtonConvertsTheTypedDateAndWritesInOrder) {
     Fixture f;
     f.Type("1382", "3", "19");
-    f.form.Command2_Click();
+    f.form.Convert(CalendarId::kGregorian);
     EXPECT_THAT(f.view.log, ElementsAre("read Text1", "read Text2", "read Text3", "write Text4", "write Text5",
                                         "write Text6", "write Label5"));
     EXPECT_THAT(f.Results(), ElementsAre("2003", "6", "9", "ميلادي"));
     EXPECT_THAT(f.view.descriptions["Text5"], EndsWith("\nMonth of the date in the Gregorian calendar: Monday 9 June 2003"));
-    f.form.Command1_Click();
+    f.form.Convert(CalendarId::kIslamic);
     EXPECT_THAT(f.Results(), ElementsAre("1424", "4", "8", "قمري"));
-    f.form.Command3_Click();
+    f.form.Convert(CalendarId::kHebrew);
     EXPECT_THAT(f.Results(), ElementsAre("5763", "10", "9", "هبريو"));
     EXPECT_EQ(f.view.texts["Text1"], "1382");
     EXPECT_TRUE(f.alert.shown.empty());
@@ -207,9 +207,9 @@ TEST_P(Form1Errors, ReportStopsAtTheFaultyStepAndWritesNothing) {
     const ErrorCase& c = GetParam();
     Fixture f;
     f.Type("1382", "3", "19");
-    f.form.Command2_Click();
+    f.form.Convert(CalendarId::kGregorian);
     f.Type(c.year, c.month, c.day);
-    f.form.Command1_Click();
+    f.form.Convert(CalendarId::kIslamic);
     EXPECT_EQ(f.view.log, c.log);
     ASSERT_EQ(f.alert.shown.size(), 1u);
     EXPECT_THAT(f.alert.shown[0], StartsWith(std::string(c.firstLine) + "\n"));
@@ -231,7 +231,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Form1Logic, InputErrorSaysInPersianWhichNumbersFit) {
     Fixture f;
     f.Type("x", "1", "1");
-    f.form.Command2_Click();
+    f.form.Convert(CalendarId::kGregorian);
     ASSERT_EQ(f.alert.shown.size(), 1u);
     EXPECT_THAT(f.alert.shown[0], HasSubstr("YEAR"));
     EXPECT_THAT(f.alert.shown[0], HasSubstr("\u202A-32768\u202C"));
@@ -247,14 +247,14 @@ struct NoteCase {
     const char* year;
     const char* month;
     const char* day;
-    void (Form1::*button)();
+    CalendarId button;
     std::vector<std::string> notes;
     std::size_t noteCount = 0;  // when the key words are not one a note
 };
 
-constexpr auto kIslamicButton = &Form1::Command1_Click;
-constexpr auto kGregorianButton = &Form1::Command2_Click;
-constexpr auto kHebrewButton = &Form1::Command3_Click;
+constexpr CalendarId kIslamicButton = CalendarId::kIslamic;
+constexpr CalendarId kGregorianButton = CalendarId::kGregorian;
+constexpr CalendarId kHebrewButton = CalendarId::kHebrew;
 
 void PrintTo(const NoteCase& c, std::ostream* out) { *out << c.year << '/' << c.month << '/' << c.day; }
 
@@ -265,7 +265,7 @@ TEST_P(ResultNotes, SayWhatTheResultMeans) {
     Fixture f;
     f.view.note = "left over";
     f.Type(c.year, c.month, c.day);
-    (f.form.*c.button)();
+    f.form.Convert(c.button);
     ASSERT_TRUE(f.alert.shown.empty());
     if (c.notes.empty()) {
         EXPECT_EQ(f.view.note, "");
@@ -357,11 +357,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ResultNotesText, PersianLineKeepsDatesLeftToRight) {
     Fixture f;
     f.Type("1404", "5", "10");
-    f.form.Command2_Click();
+    f.form.Convert(CalendarId::kGregorian);
     EXPECT_THAT(f.view.note, StartsWith("در تقویم رسمی ایران، \u202A۱۴۰۴/۵/۱۰\u202C روز دیگری است: "
                                         "\u202A۲۰۲۵/۸/۱\u202C میلادی."));
     f.Type("x", "5", "10");
-    f.form.Command2_Click();
+    f.form.Convert(CalendarId::kGregorian);
     EXPECT_THAT(f.view.note, StartsWith("در تقویم رسمی ایران"));  // a failed conversion keeps it
 }
 
@@ -372,7 +372,7 @@ struct WordsCase {
     const char* year;
     const char* month;
     const char* day;
-    void (Form1::*button)();
+    CalendarId button;
     const char* description;  // of Text4
 };
 
@@ -384,7 +384,7 @@ TEST_P(ResultWords, DescribeTheResultBoxes) {
     const WordsCase& c = GetParam();
     Fixture f;
     f.Type(c.year, c.month, c.day);
-    (f.form.*c.button)();
+    f.form.Convert(c.button);
     EXPECT_EQ(f.view.descriptions["Text4"], c.description);
 }
 
@@ -431,9 +431,9 @@ struct ToPersianFixture : Fixture {
     frmToPersian* window = nullptr;
 };
 
-constexpr auto kFromIslamic = &frmToPersian::cmdFromIslamic_Click;
-constexpr auto kFromGregorian = &frmToPersian::cmdFromGregorian_Click;
-constexpr auto kFromHebrew = &frmToPersian::cmdFromHebrew_Click;
+constexpr CalendarId kFromIslamic = CalendarId::kIslamic;
+constexpr CalendarId kFromGregorian = CalendarId::kGregorian;
+constexpr CalendarId kFromHebrew = CalendarId::kHebrew;
 
 TEST(ToPersianLogic, OpensOnceFromTheMenuWithTheFocusInTheYearBox) {
     ToPersianFixture f;
@@ -455,7 +455,7 @@ struct ToPersianCase {
     const char* year;
     const char* month;
     const char* day;
-    void (frmToPersian::*button)();
+    CalendarId button;
 };
 
 void PrintTo(const ToPersianCase& c, std::ostream* out) { *out << c.year << '/' << c.month << '/' << c.day; }
@@ -466,7 +466,7 @@ TEST_P(ToPersianConversions, GiveThePersianDateOfTheTypedDay) {
     const ToPersianCase& c = GetParam();
     ToPersianFixture f;
     f.TypeInWindow(c.year, c.month, c.day);
-    (f.window->*c.button)();
+    f.window->Convert(c.button);
     EXPECT_TRUE(f.alert.shown.empty());
     EXPECT_THAT(f.toPersianView.log,
                 ElementsAre("read txtYear", "read txtMonth", "read txtDay", "write txtPersianYear",
@@ -489,7 +489,7 @@ struct ToPersianErrorCase {
     const char* year;
     const char* month;
     const char* day;
-    void (frmToPersian::*button)();
+    CalendarId button;
     const char* box;
     const char* firstLine;
 };
@@ -502,9 +502,9 @@ TEST_P(ToPersianErrors, ReportTheBoxToCorrectAndWriteNothing) {
     const ToPersianErrorCase& c = GetParam();
     ToPersianFixture f;
     f.TypeInWindow("2003", "6", "9");
-    f.window->cmdFromGregorian_Click();
+    f.window->Convert(CalendarId::kGregorian);
     f.TypeInWindow(c.year, c.month, c.day);
-    (f.window->*c.button)();
+    f.window->Convert(c.button);
     ASSERT_EQ(f.alert.shown.size(), 1u);
     EXPECT_THAT(f.alert.shown[0], StartsWith(std::string(c.firstLine) + "\n"));
     EXPECT_THAT(f.PersianResults(), ElementsAre("1382", "3", "19", "هجری شمسی"));
@@ -537,7 +537,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ToPersianLogic, InvalidDateSaysSoInPersianWithTheDate) {
     ToPersianFixture f;
     f.TypeInWindow("1446", "9", "31");
-    f.window->cmdFromIslamic_Click();
+    f.window->Convert(CalendarId::kIslamic);
     ASSERT_EQ(f.alert.shown.size(), 1u);
     EXPECT_THAT(f.alert.shown[0], EndsWith("\nتاریخ \u202A۱۴۴۶/۹/۳۱\u202C در تقویم قمری وجود ندارد؛ عدد خانه DAY "
                                            "را درست کنید."));
@@ -551,7 +551,7 @@ struct ToPersianNoteCase {
     const char* day;
     std::vector<std::string> result;
     std::vector<std::string> notes;  // key words of the English lines
-    void (frmToPersian::*button)() = kFromGregorian;
+    CalendarId button = kFromGregorian;
 };
 
 void PrintTo(const ToPersianNoteCase& c, std::ostream* out) { *out << c.year << '/' << c.month << '/' << c.day; }
@@ -562,7 +562,7 @@ TEST_P(ToPersianNotes, SayWhatTheResultMeans) {
     const ToPersianNoteCase& c = GetParam();
     ToPersianFixture f;
     f.TypeInWindow(c.year, c.month, c.day);
-    (f.window->*c.button)();
+    f.window->Convert(c.button);
     ASSERT_TRUE(f.alert.shown.empty()) << f.alert.shown[0];
     std::vector<std::string> result = f.PersianResults();
     result.pop_back();
@@ -594,7 +594,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ToPersianLogic, EscDismissesTheNoteFirstThenCloses) {
     ToPersianFixture f;
     f.TypeInWindow("2025", "3", "20");
-    f.window->cmdFromGregorian_Click();
+    f.window->Convert(CalendarId::kGregorian);
     ASSERT_TRUE(f.toPersianView.noteShown);
     f.window->Escape_Pressed();
     EXPECT_FALSE(f.toPersianView.noteShown);
@@ -611,20 +611,20 @@ TEST(CopyCommand, PutsTheLastResultWithItsWordsOnOneLine) {
     EXPECT_EQ(f.view.clipboard, "");
     EXPECT_FALSE(f.view.copyEnabled);
     f.Type("1382", "3", "19");
-    f.form.Command2_Click();
+    f.form.Convert(CalendarId::kGregorian);
     f.Type("x", "3", "19");
-    f.form.Command2_Click();  // a failure keeps the last result
+    f.form.Convert(CalendarId::kGregorian);  // a failure keeps the last result
     f.form.Menu_Click(MenuCommand::CopyResult);
     EXPECT_TRUE(f.view.copyEnabled);
     EXPECT_EQ(f.view.clipboard, "2003/6/9 Monday 9 June 2003 (Gregorian), دوشنبه ۹ ژوئن ۲۰۰۳ میلادی");
     f.Type("-5000", "1", "1");
-    f.form.Command3_Click();  // no words for 0 0 0
+    f.form.Convert(CalendarId::kHebrew);  // no words for 0 0 0
     f.form.Menu_Click(MenuCommand::CopyResult);
     EXPECT_EQ(f.view.clipboard, "0/0/0");
 
     ToPersianFixture g;
     g.TypeInWindow("2003", "6", "9");
-    g.window->cmdFromGregorian_Click();
+    g.window->Convert(CalendarId::kGregorian);
     g.window->Menu_Click(MenuCommand::CopyResult);
     EXPECT_EQ(g.toPersianView.clipboard, "1382/3/19 Monday 19 Khordad 1382 (Persian), دوشنبه ۱۹ خرداد ۱۳۸۲ هجری شمسی");
 }
@@ -692,7 +692,7 @@ TEST(ConverterDesigns, NameOnlyControlsOfTheirWindow) {
 TEST(Form1Logic, EscapeDismissesAShownNoteAndNothingElse) {
     Fixture f;
     f.Type("1404", "5", "10");
-    f.form.Command2_Click();
+    f.form.Convert(CalendarId::kGregorian);
     EXPECT_TRUE(f.form.Escape_Pressed());
     EXPECT_FALSE(f.form.Escape_Pressed());
 }
