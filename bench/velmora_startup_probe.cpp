@@ -1,7 +1,7 @@
 // Velmora's window for the start-up benchmark: the program exactly as main()
 // builds it, ending after Form1's first paint.
 #include "first_paint.h"
-#include "velmora_program.h"
+#include "qt/velmora_program.h"
 
 #include <QApplication>
 

@@ -1,24 +1,20 @@
-// The converter window in Qt: a main window whose menu bar lies above the
-// design's client area, the design's widgets, built by the window builder,
-// and the glue between them and the window logic.
+// The converter window Form1 in Qt: the converter window of its design,
+// with the About button and the program's other windows, which it makes on
+// first use.
 #pragma once
 
-#include "frmAbout.h"
-#include "frmToPersian.h"
-#include "menu_bar.h"
 #include "platform/services.h"
-#include "program_lifetime.h"
-#include "result_note.h"
+#include "qt/frmAbout.h"
+#include "qt/frmToPersian.h"
+#include "qt/program_lifetime.h"
+#include "qt/qt_converter_window.h"
 #include "window/converter_window.h"
-#include "window/window_view.h"
-
-#include <QMainWindow>
 
 #include <memory>
 
 namespace velmora::ui {
 
-class Form1 : public QMainWindow, private window::WindowView {
+class Form1 final : public ConverterWindow {
     Q_OBJECT
 
 public:
@@ -32,25 +28,8 @@ public:
     // The window "به هجری شمسی", once it has been opened.
     frmToPersian* toPersianWindow() const { return toPersian_.get(); }
 
-    // The note on the last result beside the result boxes.
-    ResultNote& resultNote() { return *note_; }
-
-    // The designed client area below the menu bar.
-    QWidget& designedArea() { return area_; }
-
-    MenuBar& menus() { return *menus_; }
-
 private:
-    std::string Text(std::string_view control) override;
-    void SetText(std::string_view control, std::string_view utf8) override;
-    void SetDescription(std::string_view control, std::string_view utf8) override;
-    void FocusAndSelectAll(std::string_view control) override;
-    void SetResultNote(std::string_view utf8) override;
-    void CopyToClipboard(std::string_view utf8) override;
-    void SetCopyEnabled(bool enabled) override;
-
-    frmAbout& MakeAbout();
-    frmToPersian& MakeToPersian();
+    window::ConverterPane& Pane() override { return logic_; }
 
     platform::Services& services_;
     ProgramLifetime& lifetime_;
@@ -58,10 +37,6 @@ private:
     window::Form1 logic_;
     std::unique_ptr<frmAbout> about_;
     std::unique_ptr<frmToPersian> toPersian_;
-    QWidget& area_;
-    MenuBar* menus_ = nullptr;  // a child of the window
-    // Made once the result boxes exist; goes before the window's children.
-    std::unique_ptr<ResultNote> note_;
 };
 
 }  // namespace velmora::ui

@@ -1,4 +1,4 @@
-#include "bidi_paragraphs.h"
+#include "qt/bidi_paragraphs.h"
 
 #include <QStringList>
 

@@ -1,7 +1,8 @@
-#include "frmAbout.h"
+#include "qt/frmAbout.h"
 
-#include "app_icon.h"
-#include "design/window_builder.h"
+#include "qt/app_icon.h"
+#include "qt/design/qt_window_builder.h"
+#include "qt/modeless_window.h"
 #include "window/about_design.h"
 #include "window/texts.h"
 
@@ -45,11 +46,7 @@ void frmAbout::Load(bool atDesignPosition) {
     if (atDesignPosition) PlaceAtDesignPosition(window::kAboutDesign, *this, dpi_);
 }
 
-void frmAbout::ShowAndRaise() {
-    show();
-    raise();
-    activateWindow();
-}
+void frmAbout::ShowAndRaise() { ShowModeless(*this); }
 
 // The instance stays; only its window goes until the next Show.
 void frmAbout::Unload() { hide(); }

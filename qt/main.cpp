@@ -1,5 +1,5 @@
 // Velmora: builds the converter window and runs until every window is closed.
-#include "velmora_program.h"
+#include "qt/velmora_program.h"
 
 #include <QApplication>
 

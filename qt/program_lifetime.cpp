@@ -1,4 +1,4 @@
-#include "program_lifetime.h"
+#include "qt/program_lifetime.h"
 
 #include <QEvent>
 

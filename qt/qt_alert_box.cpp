@@ -1,6 +1,6 @@
-#include "qt_alert_box.h"
+#include "qt/qt_alert_box.h"
 
-#include "bidi_paragraphs.h"
+#include "qt/bidi_paragraphs.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
-#include "result_note_popup.h"
+#include "qt/result_note_popup.h"
 
-#include "bidi_paragraphs.h"
-#include "design/window_builder.h"
+#include "qt/bidi_paragraphs.h"
+#include "qt/design/qt_window_builder.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "velmora_program.h"
+#include "qt/velmora_program.h"
 
-#include "design/window_builder.h"
+#include "qt/design/qt_window_builder.h"
 
 #include <QApplication>
 

@@ -3,10 +3,10 @@
 // runs Qt's event loop; the start-up benchmark builds the same program.
 #pragma once
 
-#include "Form1.h"
+#include "qt/Form1.h"
 #include "platform/native_services.h"
-#include "program_lifetime.h"
-#include "qt_alert_box.h"
+#include "qt/program_lifetime.h"
+#include "qt/qt_alert_box.h"
 
 namespace velmora::ui {
 

@@ -1,8 +1,8 @@
-#include "about_window.h"
+#include "win32/about_window.h"
 
-#include "control_ids.h"
-#include "dpi.h"
-#include "resource_ids.h"
+#include "win32/control_ids.h"
+#include "win32/dpi.h"
+#include "win32/resource_ids.h"
 #include "window/about_design.h"
 #include "window/geometry.h"
 #include "window/texts.h"

@@ -3,8 +3,8 @@
 // controls and the About box's logic.
 #pragma once
 
-#include "accessibility.h"
-#include "designed_window.h"
+#include "win32/accessibility.h"
+#include "win32/designed_window.h"
 #include "window/about_box.h"
 #include "window/program_lifetime.h"
 

@@ -1,6 +1,6 @@
-#include "accessibility.h"
+#include "win32/accessibility.h"
 
-#include "text_encoding.h"
+#include "win32/text_encoding.h"
 
 #include <initguid.h>
 #include <oleacc.h>

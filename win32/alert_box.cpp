@@ -1,9 +1,9 @@
-#include "alert_box.h"
+#include "win32/alert_box.h"
 
-#include "dpi.h"
-#include "rtl_text.h"
-#include "text_encoding.h"
-#include "window_builder.h"
+#include "win32/dpi.h"
+#include "win32/rtl_text.h"
+#include "win32/text_encoding.h"
+#include "win32/window_builder.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "clipboard.h"
+#include "win32/clipboard.h"
 
-#include "text_encoding.h"
+#include "win32/text_encoding.h"
 
 #include <cstring>
 #include <string>

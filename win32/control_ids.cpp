@@ -1,4 +1,4 @@
-#include "control_ids.h"
+#include "win32/control_ids.h"
 
 #include <stdexcept>
 #include <string>

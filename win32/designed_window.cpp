@@ -1,7 +1,7 @@
-#include "designed_window.h"
+#include "win32/designed_window.h"
 
-#include "dpi.h"
-#include "text_encoding.h"
+#include "win32/dpi.h"
+#include "win32/text_encoding.h"
 
 #include <stdexcept>
 

@@ -4,7 +4,7 @@
 // keyboard focus kept across deactivation as a dialog keeps it.
 #pragma once
 
-#include "window_builder.h"
+#include "win32/window_builder.h"
 
 #include <windows.h>
 

@@ -3,13 +3,13 @@
 // window's logic.
 #pragma once
 
-#include "about_window.h"
-#include "accessibility.h"
-#include "designed_window.h"
-#include "menu_bar.h"
-#include "result_note.h"
-#include "result_tool_tips.h"
-#include "to_persian_window.h"
+#include "win32/about_window.h"
+#include "win32/accessibility.h"
+#include "win32/designed_window.h"
+#include "win32/menu_bar.h"
+#include "win32/result_note.h"
+#include "win32/result_tool_tips.h"
+#include "win32/to_persian_window.h"
 #include "window/converter_window.h"
 #include "window/program_lifetime.h"
 #include "window/window_view.h"

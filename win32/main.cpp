@@ -1,13 +1,13 @@
 // Velmora for Windows: builds the converter window and runs until every
 // window of the program is closed.
-#include "accessibility.h"
-#include "control_ids.h"
-#include "form1_window.h"
-#include "menu_bar.h"
-#include "alert_box.h"
+#include "win32/accessibility.h"
+#include "win32/control_ids.h"
+#include "win32/form1_window.h"
+#include "win32/menu_bar.h"
+#include "win32/alert_box.h"
 #include "platform/native_services.h"
-#include "resource_ids.h"
-#include "result_note.h"
+#include "win32/resource_ids.h"
+#include "win32/result_note.h"
 #include "window/program_lifetime.h"
 
 #include <commctrl.h>

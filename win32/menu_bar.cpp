@@ -1,10 +1,10 @@
-#include "menu_bar.h"
+#include "win32/menu_bar.h"
 
-#include "control_ids.h"
-#include "dpi.h"
-#include "rtl_text.h"
-#include "text_encoding.h"
-#include "window_builder.h"
+#include "win32/control_ids.h"
+#include "win32/dpi.h"
+#include "win32/rtl_text.h"
+#include "win32/text_encoding.h"
+#include "win32/window_builder.h"
 
 #include <algorithm>
 #include <ranges>

@@ -1,10 +1,10 @@
-#include "result_note.h"
+#include "win32/result_note.h"
 
-#include "control_ids.h"
-#include "dpi.h"
-#include "rtl_text.h"
-#include "text_encoding.h"
-#include "window_builder.h"
+#include "win32/control_ids.h"
+#include "win32/dpi.h"
+#include "win32/rtl_text.h"
+#include "win32/text_encoding.h"
+#include "win32/window_builder.h"
 
 namespace velmora::win32 {
 namespace {

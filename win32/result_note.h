@@ -3,7 +3,7 @@
 // tools that read it; a click on it, or Esc in Form1, dismisses it.
 #pragma once
 
-#include "accessibility.h"
+#include "win32/accessibility.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
-#include "result_tool_tips.h"
+#include "win32/result_tool_tips.h"
 
-#include "dpi.h"
-#include "rtl_text.h"
-#include "text_encoding.h"
-#include "window_builder.h"
+#include "win32/dpi.h"
+#include "win32/rtl_text.h"
+#include "win32/text_encoding.h"
+#include "win32/window_builder.h"
 
 #include <commctrl.h>
 

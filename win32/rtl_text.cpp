@@ -1,6 +1,6 @@
-#include "rtl_text.h"
+#include "win32/rtl_text.h"
 
-#include "text_encoding.h"
+#include "win32/text_encoding.h"
 
 #include <algorithm>
 

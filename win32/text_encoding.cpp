@@ -1,4 +1,4 @@
-#include "text_encoding.h"
+#include "win32/text_encoding.h"
 
 namespace velmora::win32 {
 namespace {

@@ -3,11 +3,11 @@
 // glue between them and the window's logic. One instance, modeless.
 #pragma once
 
-#include "accessibility.h"
-#include "designed_window.h"
-#include "menu_bar.h"
-#include "result_note.h"
-#include "result_tool_tips.h"
+#include "win32/accessibility.h"
+#include "win32/designed_window.h"
+#include "win32/menu_bar.h"
+#include "win32/result_note.h"
+#include "win32/result_tool_tips.h"
 #include "window/program_lifetime.h"
 #include "window/to_persian_window.h"
 

@@ -1,7 +1,7 @@
-#include "window_builder.h"
+#include "win32/window_builder.h"
 
-#include "rtl_text.h"
-#include "text_encoding.h"
+#include "win32/rtl_text.h"
+#include "win32/text_encoding.h"
 #include "window/geometry.h"
 
 #include <uxtheme.h>

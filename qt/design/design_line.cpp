@@ -1,4 +1,4 @@
-#include "design_line.h"
+#include "qt/design/design_line.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
 // The About box: layout from the design, its single instance, the keys that
 // close it and the rule that the program ends only when both windows are gone.
-#include "design/design_line.h"
-#include "design/window_builder.h"
-#include "ui_test_support.h"
+#include "qt/design/design_line.h"
+#include "qt/design/qt_window_builder.h"
+#include "tests/qt/ui_test_support.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The converter window driven through its widgets: layout from the design,
 // focus order, conversions, the error report and accessibility.
-#include "design/window_builder.h"
-#include "ui_test_support.h"
+#include "qt/design/qt_window_builder.h"
+#include "tests/qt/ui_test_support.h"
 
 #include <QAccessible>
 #include <QApplication>

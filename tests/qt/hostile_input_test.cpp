@@ -3,7 +3,7 @@
 // boxes, then every conversion button pressed. The program must stay alive,
 // report each error in its message box and leave the result boxes as the
 // last good conversion left them.
-#include "ui_test_support.h"
+#include "tests/qt/ui_test_support.h"
 
 #include <QApplication>
 #include <QClipboard>

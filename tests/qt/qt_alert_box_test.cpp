@@ -1,8 +1,8 @@
 // The real message box: titled Velmora, modal to the whole program, OK only,
 // and Show returns once OK is pressed; its Persian sentence reads right to
 // left.
-#include "qt_alert_box.h"
-#include "ui_test_support.h"
+#include "qt/qt_alert_box.h"
+#include "tests/qt/ui_test_support.h"
 #include "window/error_report.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The menu bar of Form1 and the window "به هجری شمسی" driven through their
 // widgets: Ctrl+R, the copy item, the menus from the keyboard, and the new
 // window's conversions, error report, note and keys.
-#include "design/window_builder.h"
-#include "ui_test_support.h"
+#include "qt/design/qt_window_builder.h"
+#include "tests/qt/ui_test_support.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -75,6 +75,7 @@ private slots:
     void conversion();
     void invalidDateIsReportedAndNothingWritten();
     void noteThenEscDismissesThenCloses();
+    void noteShowsOnlyWhileItsWindowIsActive();
     void copyItemPutsForm1ResultOnTheClipboard();
     void menusReadRightToLeftAndOpenFromTheKeyboard();
 };
@@ -170,6 +171,34 @@ void ToPersianTest::noteThenEscDismissesThenCloses() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(!window.isVisible());
     QCOMPARE(f.programEnds, 0);  // Form1 is still open
+}
+
+// A note stays above every window, so it must hide while another window of
+// the program is active (it would cover Form1's prompt) and come back with
+// its own window, without taking the focus; Form1's note likewise.
+void ToPersianTest::noteShowsOnlyWhileItsWindowIsActive() {
+    Fixture f;
+    f.Type("1404", "5", "10");
+    QVERIFY(f.ShowAndActivate());
+    f.button("Command2").click();
+    const QWidget& form1Note = f.form.resultNote().popup();
+    QVERIFY(form1Note.isVisible());
+    frmToPersian& window = f.Open();
+    QVERIFY(!form1Note.isVisible());
+    f.TypeDate(window, "2025", "3", "20");
+    f.Press(window, "cmdFromGregorian");
+    const QWidget& note = window.resultNote().popup();
+    QVERIFY(note.isVisible());
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(f.ShowAndActivate());
+        QVERIFY(!note.isVisible());
+        QVERIFY(form1Note.isVisible());
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(note.isVisible());
+        QVERIFY(!form1Note.isVisible());
+        QCOMPARE(QApplication::focusWidget(), &Control<QPushButton>(window, "cmdFromGregorian"));
+    }
 }
 
 void ToPersianTest::copyItemPutsForm1ResultOnTheClipboard() {

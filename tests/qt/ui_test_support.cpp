@@ -1,6 +1,6 @@
-#include "ui_test_support.h"
+#include "tests/qt/ui_test_support.h"
 
-#include "design/window_builder.h"
+#include "qt/design/qt_window_builder.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGlyphRun>

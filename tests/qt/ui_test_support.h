@@ -2,10 +2,10 @@
 // showing, and a converter window built with it.
 #pragma once
 
-#include "Form1.h"
+#include "qt/Form1.h"
 #include "platform/alert.h"
 #include "platform/services.h"
-#include "program_lifetime.h"
+#include "qt/program_lifetime.h"
 
 #include <QLineEdit>
 #include <QTextBlock>

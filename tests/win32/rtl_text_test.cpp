@@ -6,8 +6,8 @@
 // (the minus sign left of its digits), and the sentence-final period ends
 // the line at its left. Under Wine this is a left-to-right Windows, where
 // the system's right-to-left reading of controls does not apply.
-#include "rtl_text.h"
-#include "text_encoding.h"
+#include "win32/rtl_text.h"
+#include "win32/text_encoding.h"
 #include "window/about_design.h"
 #include "window/texts.h"
 

@@ -1,8 +1,8 @@
 // Texts from the Win32 controls (UTF-16) reach the number parser as UTF-8,
 // and a lone surrogate, which has no UTF-8 form, is rejected by the parser
 // like any invalid text instead of turning into another character.
-#include "numeric.h"
-#include "text_encoding.h"
+#include "calendar/numeric.h"
+#include "win32/text_encoding.h"
 
 #include <gtest/gtest.h>
 

@@ -23,7 +23,7 @@
 // Prints nothing where there is nothing to report. Queries go out with
 // SendMessageTimeout, which a window inside a modal loop (a message box)
 // still answers, and which gives up on a hung one.
-#include "control_ids.h"
+#include "win32/control_ids.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "window_builder.h"
+#include "qt/design/qt_window_builder.h"
 
-#include "design_line.h"
+#include "qt/design/design_line.h"
 
 #include <QGuiApplication>
 #include <QLabel>

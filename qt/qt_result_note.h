@@ -1,11 +1,12 @@
 // The note on the last result as the Qt window shows it: a popup beside the
 // result boxes that stays until the next conversion, Esc while the window
-// is active or a click on it; and, for screen readers, a child of the
+// is active or a click on it, and shows only while its window is the active
+// one; and, for screen readers, a child of the
 // window named "Result note" whose description holds the note, announced
 // when a note appears.
 #pragma once
 
-#include "result_note_popup.h"
+#include "qt/result_note_popup.h"
 
 #include <QObject>
 #include <QShortcut>

@@ -1,6 +1,6 @@
-#include "menu_bar.h"
+#include "qt/qt_menu_bar.h"
 
-#include "design/window_builder.h"
+#include "qt/design/qt_window_builder.h"
 
 #include <QMenu>
 #include <QProxyStyle>

@@ -1,4 +1,4 @@
-#include "result_note.h"
+#include "qt/qt_result_note.h"
 
 #include "window/geometry.h"
 
@@ -82,10 +82,12 @@ void ResultNote::Dismiss() {
 }
 
 // The popup shows while there is a note nobody dismissed and its window is
-// on the screen, and hides while a modal box is open over the window so
-// that it never covers the box.
+// the active one on the screen. It stays above every window, so it hides
+// while a modal box is open over its window or another window is active:
+// it never covers a box or another window of the program.
 void ResultNote::Update() {
-    const bool show = !text_.isEmpty() && !dismissed_ && !blocked_ && window_.isVisible() && !window_.isMinimized();
+    const bool show = !text_.isEmpty() && !dismissed_ && !blocked_ && window_.isVisible() && !window_.isMinimized() &&
+                      window_.isActiveWindow();
     dismissKey_.setEnabled(show);
     if (!show) {
         popup_.hide();
@@ -118,7 +120,9 @@ bool ResultNote::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::Hide:
             case QEvent::Move:
             case QEvent::Resize:
-            case QEvent::WindowStateChange: Update(); break;
+            case QEvent::WindowStateChange:
+            case QEvent::WindowActivate:
+            case QEvent::WindowDeactivate: Update(); break;
             default: break;
         }
     }
