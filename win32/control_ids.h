@@ -11,6 +11,7 @@ inline constexpr wchar_t kForm1Class[] = L"VelmoraForm1";
 inline constexpr wchar_t kAboutClass[] = L"VelmoraAbout";
 inline constexpr wchar_t kToPersianClass[] = L"VelmoraToPersian";
 inline constexpr wchar_t kResultNoteClass[] = L"VelmoraResultNote";
+inline constexpr wchar_t kHolidayListClass[] = L"VelmoraHolidays";
 
 // Form1.
 inline constexpr int kIdText1 = 101;
@@ -54,6 +55,11 @@ inline constexpr int kIdLblYear = 522;
 inline constexpr int kIdLblMonth = 523;
 inline constexpr int kIdLblDay = 524;
 inline constexpr int kIdLblCalendar = 525;
+
+// The window «تعطیلات رسمی سال»: the year box, the list, the message.
+inline constexpr int kIdHolidayYear = 701;
+inline constexpr int kIdHolidayList = 702;
+inline constexpr int kIdHolidayMessage = 703;
 
 // Menu items, the same in every menu bar: the menu design's commands in order.
 inline constexpr int kIdMenuOpenToPersian = 601;

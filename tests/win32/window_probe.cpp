@@ -19,6 +19,7 @@
 //   window_probe menu        "bar" while Velmora's menu bar is selected,
 //                            "popup" while one of its menus is open
 //   window_probe foreground  title of the foreground window
+//   window_probe rows <id>   the number of rows of that list view
 //
 // Prints nothing where there is nothing to report. Queries go out with
 // SendMessageTimeout, which a window inside a modal loop (a message box)
@@ -26,6 +27,8 @@
 #include "win32/control_ids.h"
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdlib>
 #include <string>
@@ -35,6 +38,7 @@ namespace {
 
 using velmora::win32::kAboutClass;
 using velmora::win32::kForm1Class;
+using velmora::win32::kHolidayListClass;
 using velmora::win32::kResultNoteClass;
 using velmora::win32::kToPersianClass;
 
@@ -82,8 +86,8 @@ bool IsMessageBox(HWND window) { return ClassOf(window) == kDialogClass && TextO
 BOOL CALLBACK CollectVelmoraWindow(HWND window, LPARAM list) {
     if (!::IsWindowVisible(window)) return TRUE;
     const std::wstring name = ClassOf(window);
-    if (name == kForm1Class || name == kAboutClass || name == kToPersianClass || name == kResultNoteClass ||
-        IsMessageBox(window))
+    if (name == kForm1Class || name == kAboutClass || name == kToPersianClass || name == kHolidayListClass ||
+        name == kResultNoteClass || IsMessageBox(window))
         reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     return TRUE;
 }
@@ -102,7 +106,7 @@ HWND VisibleWindowOf(const wchar_t* className) {
 }
 
 HWND ControlOf(int id) {
-    for (const wchar_t* owner : {kForm1Class, kAboutClass, kToPersianClass})
+    for (const wchar_t* owner : {kForm1Class, kAboutClass, kToPersianClass, kHolidayListClass})
         if (HWND window = VisibleWindowOf(owner))
             if (HWND control = ::GetDlgItem(window, id)) return control;
     return nullptr;
@@ -118,7 +122,7 @@ int ParseId(const char* text) {
 // not Wine thinks it is in the foreground.
 bool VelmoraThreadInfo(GUITHREADINFO& info) {
     HWND form = nullptr;
-    for (const wchar_t* name : {kForm1Class, kAboutClass, kToPersianClass})
+    for (const wchar_t* name : {kForm1Class, kAboutClass, kToPersianClass, kHolidayListClass})
         if (form == nullptr) form = ::FindWindowW(name, nullptr);
     if (form == nullptr) return false;
     info = GUITHREADINFO{};
@@ -203,6 +207,11 @@ int Run(int argc, char** argv) {
         ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
         Print(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
               std::to_wstring(rect.right - rect.left) + L" " + std::to_wstring(rect.bottom - rect.top));
+        return 0;
+    }
+    if (command == "rows") {
+        // A message without a pointer: nothing to marshal across processes.
+        Print(std::to_wstring(::SendMessageW(control, LVM_GETITEMCOUNT, 0, 0)));
         return 0;
     }
     if (command == "sel") {
