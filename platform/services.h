@@ -4,6 +4,8 @@
 
 #include "file_lookup.h"
 #include "platform/alert.h"
+#include "platform/clock.h"
+#include "platform/file_saver.h"
 #include "program_launcher.h"
 #include "registry.h"
 
@@ -14,6 +16,8 @@ struct Services {
     Registry& registry;
     FileLookup& files;
     ProgramLauncher& launcher;
+    Clock& clock;
+    FileSaver& saver;
 };
 
 }  // namespace velmora::platform

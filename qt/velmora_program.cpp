@@ -7,7 +7,7 @@
 namespace velmora::ui {
 
 VelmoraProgram::VelmoraProgram()
-    : services_{alert_, native_.registry, native_.files, native_.launcher},
+    : services_{alert_, native_.registry, native_.files, native_.launcher, native_.clock, native_.saver},
       lifetime_([] { QCoreApplication::quit(); }),
       form_(services_, lifetime_, ScreenLogicalDpi()) {
     QApplication::setQuitOnLastWindowClosed(false);

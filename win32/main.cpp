@@ -71,7 +71,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
             ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
         win32::Win32AlertBox alert;
         platform::NativeServices native;
-        platform::Services services{alert, native.registry, native.files, native.launcher};
+        platform::Services services{alert, native.registry, native.files, native.launcher, native.clock, native.saver};
         window::ProgramLifetime lifetime([] { ::PostQuitMessage(0); });
         win32::Accessibility accessibility;
         win32::Form1Window form(instance, hiddenOwner, services, lifetime, accessibility);

@@ -6,15 +6,17 @@
 #include "window/error_report.h"
 #include "window/result_notes.h"
 #include "window/texts.h"
+#include "window/today.h"
 
 namespace velmora::window {
 
 Form1::Form1(WindowView& view, platform::Services& services, AboutFactory makeAbout,
-             ToPersianFactory makeToPersian)
+             ToPersianFactory makeToPersian, HolidayListFactory makeHolidayList)
     : view_(view),
       services_(services),
       makeAbout_(std::move(makeAbout)),
-      makeToPersian_(std::move(makeToPersian)) {}
+      makeToPersian_(std::move(makeToPersian)),
+      makeHolidayList_(std::move(makeHolidayList)) {}
 
 const ConverterDesign& Form1::Design() const { return Form1ConverterDesign(); }
 
@@ -36,6 +38,10 @@ void Form1::Menu_Click(MenuCommand command) {
             if (lastResult_) view_.CopyToClipboard(*lastResult_);
             break;
         case MenuCommand::About: Command4_Click(); break;
+        case MenuCommand::OpenHolidayList: OpenHolidayList(); break;
+        case MenuCommand::FillToday: FillToday(); break;
+        case MenuCommand::CopyHolidayList:
+        case MenuCommand::SaveCalendarFile: break;
     }
 }
 
@@ -43,6 +49,33 @@ void Form1::OpenToPersian() {
     RunReportingErrors(services_.alert, view_, [this] {
         if (toPersian_ == nullptr) toPersian_ = &makeToPersian_();
         toPersian_->Show();
+    });
+}
+
+// The list starts on the year typed in Text1 when it holds a number, else
+// on the current year.
+void Form1::OpenHolidayList() {
+    RunReportingErrors(services_.alert, view_, [this] {
+        std::int16_t year = 0;
+        try {
+            year = ParseInt16(view_.Text("Text1"));
+        } catch (const RuntimeError&) {
+            year = CurrentPersianYear(services_.clock);
+        }
+        if (holidayList_ == nullptr) holidayList_ = &makeHolidayList_();
+        holidayList_->Show(year);
+    });
+}
+
+// Today's date in the arithmetic Persian calendar, which every button
+// converts, so that each button converts today.
+void Form1::FillToday() {
+    RunReportingErrors(services_.alert, view_, [this] {
+        const std::optional<DateFields> today = JulianDayToPersian(Today(services_.clock));
+        if (!today) return;
+        view_.SetText("Text1", FormatInt16(today->year));
+        view_.SetText("Text2", FormatInt16(today->month));
+        view_.SetText("Text3", FormatInt16(today->day));
     });
 }
 

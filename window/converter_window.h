@@ -9,6 +9,7 @@
 #include "window/calendars.h"
 #include "window/converted_date.h"
 #include "window/converter_pane.h"
+#include "window/holiday_window.h"
 #include "window/menus.h"
 #include "window/to_persian_window.h"
 #include "window/window_view.h"
@@ -22,13 +23,14 @@ namespace velmora::window {
 class Form1 : public ConverterPane {
 public:
     // Create the toolkit's About box on the first press of Command4, and its
-    // window "به هجری شمسی" on the first open; the toolkit owns them for the
-    // rest of the program.
+    // windows "به هجری شمسی" and «تعطیلات رسمی سال» on their first open; the
+    // toolkit owns them for the rest of the program.
     using AboutFactory = std::function<frmAbout&()>;
     using ToPersianFactory = std::function<frmToPersian&()>;
+    using HolidayListFactory = std::function<HolidayListWindow&()>;
 
     Form1(WindowView& view, platform::Services& services, AboutFactory makeAbout,
-          ToPersianFactory makeToPersian);
+          ToPersianFactory makeToPersian, HolidayListFactory makeHolidayList);
 
     const ConverterDesign& Design() const override;
     void Convert(CalendarId calendar) override;
@@ -48,17 +50,24 @@ public:
     // The window "به هجری شمسی", once it has been opened.
     frmToPersian* ToPersianWindow() const { return toPersian_; }
 
+    // The window «تعطیلات رسمی سال», once it has been opened.
+    HolidayListWindow* HolidayList() const { return holidayList_; }
+
 private:
     void ConvertTo(const Calendar& target);
     void DescribeResult(const ConvertedDate& date);
     void OpenToPersian();
+    void OpenHolidayList();
+    void FillToday();
 
     WindowView& view_;
     platform::Services& services_;
     AboutFactory makeAbout_;
     ToPersianFactory makeToPersian_;
+    HolidayListFactory makeHolidayList_;
     frmAbout* about_ = nullptr;
     frmToPersian* toPersian_ = nullptr;
+    HolidayListWindow* holidayList_ = nullptr;
     // The last result as the copy command puts it on the clipboard.
     std::optional<std::string> lastResult_;
 };

@@ -92,6 +92,14 @@ std::vector<Note> HolidayNotes(JulianDayNumber day) {
     return notes;
 }
 
+void AddHolidayNotes(std::vector<Note>& notes, JulianDayNumber day) {
+    try {
+        const std::vector<Note> onDay = HolidayNotes(day);
+        notes.insert(notes.end(), onDay.begin(), onDay.end());
+    } catch (const RuntimeError&) {
+    }
+}
+
 HolidayColumns HolidayColumnHeadings(bool persian) {
     if (persian) return {"تاریخ هجری شمسی", "تاریخ میلادی", "تاریخ قمری رسمی ایران", "مناسبت", "روز چگونه معلوم است"};
     return {"Persian date", "Gregorian date", "Iran's official lunar date", "Holiday", "How the day is known"};

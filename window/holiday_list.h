@@ -18,6 +18,10 @@ namespace velmora::window {
 // is as published in advance or estimated. Empty when the day is none.
 std::vector<Note> HolidayNotes(JulianDayNumber day);
 
+// Adds the holiday notes of the day to a result's notes; a calendar error
+// while working them out leaves them out, as for every note.
+void AddHolidayNotes(std::vector<Note>& notes, JulianDayNumber day);
+
 // The columns of a row of the list, in one language.
 struct HolidayColumns {
     std::string persianDate;    // the official Persian date with its weekday

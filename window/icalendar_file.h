@@ -3,6 +3,8 @@
 // the toolkits save it.
 #pragma once
 
+#include "platform/clock.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,14 +12,7 @@
 namespace velmora::window {
 
 // The moment the file is made, in UTC: every event's DTSTAMP.
-struct UtcTime {
-    std::int16_t year;
-    std::int16_t month;
-    std::int16_t day;
-    std::int16_t hour;
-    std::int16_t minute;
-    std::int16_t second;
-};
+using UtcTime = platform::CivilTime;
 
 // The holidays of an official Persian year (empty calendar outside
 // 1369..1498): VCALENDAR with VERSION and PRODID, one VEVENT a holiday with

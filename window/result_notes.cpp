@@ -6,6 +6,8 @@
 #include "calendar/official_islamic.h"
 #include "official_persian.h"
 #include "window/date_words.h"
+#include "window/holiday_list.h"
+#include "window/note_text.h"
 #include "window/persian_numbers.h"
 
 #include <cmath>
@@ -15,11 +17,6 @@
 namespace velmora::window {
 
 namespace {
-
-struct Note {
-    std::string persian;
-    std::string english;
-};
 
 // ---- The official Iranian calendar ---------------------------------------
 
@@ -186,17 +183,6 @@ std::optional<Note> UncertainIslamicMonthNote(const ConvertedDate& date) {
                 "may give another day."};
 }
 
-// A note is an explanation beside a result that stands: a calendar error
-// while working one out leaves that note out rather than failing the
-// conversion the user already sees.
-template <typename Make>
-void AddNote(std::vector<Note>& notes, const ConvertedDate& date, Make make) {
-    try {
-        if (std::optional<Note> note = make(date)) notes.push_back(std::move(*note));
-    } catch (const RuntimeError&) {
-    }
-}
-
 }  // namespace
 
 std::string ResultNoteText(const ConvertedDate& date) {
@@ -207,12 +193,8 @@ std::string ResultNoteText(const ConvertedDate& date) {
     AddNote(notes, date, OfficialLunarCalendarNote);
     AddNote(notes, date, UncertainIslamicMonthNote);
     AddNote(notes, date, UnpublishedLunarMonthNote);
-    std::string text;
-    for (const Note& note : notes) {
-        if (!text.empty()) text += "\n\n";
-        text += note.persian + '\n' + note.english;
-    }
-    return text;
+    AddHolidayNotes(notes, date.dayNumber);
+    return NotesText(notes);
 }
 
 }  // namespace velmora::window

@@ -3,6 +3,7 @@
 #include "calendar/M_persian.h"
 #include "calendar/official_islamic.h"
 #include "calendar/official_persian.h"
+#include "window/holiday_list.h"
 #include "window/note_text.h"
 #include "window/persian_numbers.h"
 
@@ -61,6 +62,7 @@ std::string ToPersianNoteText(const ConvertedToPersian& date) {
     AddNote(notes, date, OfficialCalendarNote);
     AddNote(notes, date, JulianCalendarNote);
     AddNote(notes, date, OfficialLunarCalendarNote);
+    AddHolidayNotes(notes, date.dayNumber);
     return NotesText(notes);
 }
 

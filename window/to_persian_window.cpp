@@ -43,6 +43,15 @@ bool frmToPersian::Escape_Pressed() {
 
 void frmToPersian::Menu_Click(MenuCommand command) {
     if (command == MenuCommand::CopyResult && lastResult_) view_.CopyToClipboard(*lastResult_);
+    if (command == MenuCommand::FillToday) FillToday();
+}
+
+// Today's local date as the Gregorian button reads it.
+void frmToPersian::FillToday() {
+    const platform::CivilTime today = services_.clock.LocalNow();
+    view_.SetText(kYear.box, FormatInt16(today.year));
+    view_.SetText(kMonth.box, FormatInt16(today.month));
+    view_.SetText(kDay.box, FormatInt16(today.day));
 }
 
 // The day of a typed date, which its calendar must have. Otherwise the

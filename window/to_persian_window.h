@@ -56,6 +56,7 @@ public:
 
 private:
     void ConvertFrom(TargetCalendar calendar);
+    void FillToday();
     JulianDayNumber TypedDay(TargetCalendar calendar, const DateFields& typed);
     void ShowResult(const ConvertedToPersian& date);
 

@@ -8,7 +8,9 @@
 
 namespace velmora::window {
 
-enum class ControlKind { Label, TextBox, CommandButton, PictureBox, Line };
+// List: rows under column headings, one row selected at a time, read by
+// screen readers row by row (the holiday list).
+enum class ControlKind { Label, TextBox, CommandButton, PictureBox, Line, List };
 
 // A named font; a null family means the window's default font, which the
 // builder leaves untouched.

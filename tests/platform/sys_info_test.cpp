@@ -3,6 +3,7 @@
 // run on Linux (registry file) and on Windows (the registry, under Wine).
 #include "platform_test_support.h"
 #include "sys_info.h"
+#include "tests/support/fixed_clock.h"
 
 #include <gtest/gtest.h>
 
@@ -147,7 +148,9 @@ TEST_P(StartSysInfoTest, LaunchesOrSaysItCannot) {
     RecordingRegistry registry(world->registry());
     RecordingLauncher launcher(world->launcher());
     RecordingAlert alert;
-    platform::Services services{alert, registry, world->files(), launcher};
+    test::FixedClock clock;
+    test::MemorySaver saver;
+    platform::Services services{alert, registry, world->files(), launcher, clock, saver};
 
     platform::StartSysInfo(services);
 
@@ -175,7 +178,9 @@ TEST(StartSysInfoTest, EachPressLooksUpAfresh) {
     RecordingRegistry registry(world->registry());
     RecordingLauncher launcher(world->launcher());
     RecordingAlert alert;
-    platform::Services services{alert, registry, world->files(), launcher};
+    test::FixedClock clock;
+    test::MemorySaver saver;
+    platform::Services services{alert, registry, world->files(), launcher, clock, saver};
 
     world->Store({});
     platform::StartSysInfo(services);

@@ -3,6 +3,7 @@
 // About box's one instance, and the program's lifetime.
 #include "window/converter_window.h"
 #include "window/program_lifetime.h"
+#include "tests/support/fixed_clock.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -103,17 +104,53 @@ struct Nothing final : platform::Registry, platform::FileLookup, platform::Progr
     void Launch(const std::string&, int) override {}
 };
 
+// The list window's controls as texts, its rows and the path the save
+// dialog answers with.
+class FakeHolidayView final : public HolidayListView {
+public:
+    std::string Text(std::string_view control) override { return texts[std::string(control)]; }
+    void SetText(std::string_view control, std::string_view utf8) override { texts[std::string(control)] = utf8; }
+    void SetDescription(std::string_view control, std::string_view utf8) override {
+        descriptions[std::string(control)] = utf8;
+    }
+    void FocusAndSelectAll(std::string_view control) override { focused = control; }
+    void SetResultNote(std::string_view) override {}
+    void CopyToClipboard(std::string_view utf8) override { clipboard = utf8; }
+    void SetCopyEnabled(bool enabled) override { commandsEnabled = enabled; }
+    void SetRows(const std::vector<HolidayRow>& shown) override { rows = shown; }
+    std::optional<std::string> AskSavePath(std::string_view proposedName) override {
+        proposed = proposedName;
+        return savePath;
+    }
+    bool IsLoaded() const override { return loaded; }
+    void Load() override { ++loads; }
+    void ShowAndRaise() override { loaded = true; }
+    void Unload() override { loaded = false; }
+
+    std::map<std::string, std::string> texts{{"lblYear", "YEAR"}};
+    std::map<std::string, std::string> descriptions;
+    std::string focused, clipboard, proposed;
+    std::optional<std::string> savePath;
+    std::vector<HolidayRow> rows;
+    bool commandsEnabled = false, loaded = false;
+    int loads = 0;
+};
+
 struct Fixture {
     FakeView view;
     FakeAboutView aboutView;
     RecordingAlert alert;
     Nothing nothing;
-    platform::Services services{alert, nothing, nothing, nothing};
+    test::FixedClock clock;
+    test::MemorySaver saver;
+    platform::Services services{alert, nothing, nothing, nothing, clock, saver};
     int aboutsMade = 0;
     std::optional<frmAbout> about;
     FakeView toPersianView;
     int toPersiansMade = 0;
     std::optional<frmToPersian> toPersian;
+    FakeHolidayView holidayView;
+    std::optional<HolidayListWindow> holidayList;
     Form1 form{view, services,
                [this]() -> frmAbout& {
                    ++aboutsMade;
@@ -122,7 +159,8 @@ struct Fixture {
                [this]() -> frmToPersian& {
                    ++toPersiansMade;
                    return toPersian.emplace(toPersianView, services);
-               }};
+               },
+               [this]() -> HolidayListWindow& { return holidayList.emplace(holidayView, services); }};
 
     void Type(const char* year, const char* month, const char* day) {
         view.texts["Text1"] = year;
