@@ -46,6 +46,11 @@ constexpr NamedId kToPersianIds[] = {
     {"lblCalendar", kIdLblCalendar},
 };
 
+constexpr NamedId kHolidayListIds[] = {
+    {"txtYear", kIdHolidayYear},    {"lstHolidays", kIdHolidayList}, {"lblMessage", kIdHolidayMessage},
+    {"cmdShow", kIdHolidayShow},    {"lblYear", kIdHolidayYearLabel},
+};
+
 template <std::size_t N>
 int Find(const NamedId (&table)[N], std::string_view name) {
     for (const NamedId& entry : table)
@@ -58,5 +63,6 @@ int Find(const NamedId (&table)[N], std::string_view name) {
 int Form1ControlId(std::string_view name) { return Find(kForm1Ids, name); }
 int AboutControlId(std::string_view name) { return Find(kAboutIds, name); }
 int ToPersianControlId(std::string_view name) { return Find(kToPersianIds, name); }
+int HolidayListControlId(std::string_view name) { return Find(kHolidayListIds, name); }
 
 }  // namespace velmora::win32

@@ -60,11 +60,17 @@ inline constexpr int kIdLblCalendar = 525;
 inline constexpr int kIdHolidayYear = 701;
 inline constexpr int kIdHolidayList = 702;
 inline constexpr int kIdHolidayMessage = 703;
+inline constexpr int kIdHolidayShow = 704;
+inline constexpr int kIdHolidayYearLabel = 705;
 
 // Menu items, the same in every menu bar: the menu design's commands in order.
 inline constexpr int kIdMenuOpenToPersian = 601;
 inline constexpr int kIdMenuCopyResult = 602;
 inline constexpr int kIdMenuAbout = 603;
+inline constexpr int kIdMenuOpenHolidayList = 604;
+inline constexpr int kIdMenuFillToday = 605;
+inline constexpr int kIdMenuCopyHolidayList = 606;
+inline constexpr int kIdMenuSaveCalendarFile = 607;
 
 }  // namespace velmora::win32
 
@@ -76,5 +82,6 @@ namespace velmora::win32 {
 int Form1ControlId(std::string_view name);
 int AboutControlId(std::string_view name);
 int ToPersianControlId(std::string_view name);
+int HolidayListControlId(std::string_view name);
 
 }  // namespace velmora::win32

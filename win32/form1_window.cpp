@@ -31,7 +31,8 @@ Form1Window::Form1Window(HINSTANCE instance, HWND hiddenOwner, platform::Service
       accessibility_(accessibility),
       logic_(
           *this, services, [this]() -> window::frmAbout& { return MakeAbout(); },
-          [this]() -> window::frmToPersian& { return MakeToPersian(); }),
+          [this]() -> window::frmToPersian& { return MakeToPersian(); },
+          [this]() -> window::HolidayListWindow& { return MakeHolidayList(); }),
       menus_(window::Form1Menus()) {
     Create(instance, kForm1Class, nullptr, &Form1ControlId, nullptr, {}, menus_.menu());
     menus_.AttachTo(hwnd());
@@ -64,6 +65,11 @@ window::frmAbout& Form1Window::MakeAbout() {
 window::frmToPersian& Form1Window::MakeToPersian() {
     toPersian_ = std::make_unique<ToPersianWindow>(instance_, services_, lifetime_, accessibility_);
     return toPersian_->logic();
+}
+
+window::HolidayListWindow& Form1Window::MakeHolidayList() {
+    holidayList_ = std::make_unique<HolidayListWindow>(instance_, services_, lifetime_, accessibility_);
+    return holidayList_->logic();
 }
 
 LRESULT Form1Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,6 +6,7 @@
 #include "win32/about_window.h"
 #include "win32/accessibility.h"
 #include "win32/designed_window.h"
+#include "win32/holiday_list_window.h"
 #include "win32/menu_bar.h"
 #include "win32/result_note.h"
 #include "win32/result_tool_tips.h"
@@ -44,6 +45,7 @@ private:
 
     window::frmAbout& MakeAbout();
     window::frmToPersian& MakeToPersian();
+    window::HolidayListWindow& MakeHolidayList();
     POINT NotePosition() const;
 
     HINSTANCE instance_;
@@ -55,6 +57,7 @@ private:
     MenuBar menus_;
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<ToPersianWindow> toPersian_;
+    std::unique_ptr<HolidayListWindow> holidayList_;
     std::unique_ptr<ResultNote> note_;
     std::unique_ptr<ResultToolTips> toolTips_;
 };

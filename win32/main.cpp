@@ -26,8 +26,10 @@ HWND DesignedTopWindow(HWND target) {
     wchar_t className[32] = {};
     if (top == nullptr || ::GetClassNameW(top, className, 32) == 0) return nullptr;
     const std::wstring_view name(className);
-    return name == win32::kForm1Class || name == win32::kAboutClass || name == win32::kToPersianClass ? top
-                                                                                                      : nullptr;
+    return name == win32::kForm1Class || name == win32::kAboutClass || name == win32::kToPersianClass ||
+                   name == win32::kHolidayListClass
+               ? top
+               : nullptr;
 }
 
 int RunMessageLoop() {
@@ -53,6 +55,8 @@ void RegisterWindowClasses(HINSTANCE instance) {
     win32::DesignedWindow::RegisterWindowClass(instance, win32::kAboutClass, nullptr, nullptr);
     win32::DesignedWindow::RegisterWindowClass(instance, win32::kToPersianClass, icon(::GetSystemMetrics(SM_CXICON)),
                                                icon(::GetSystemMetrics(SM_CXSMICON)));
+    win32::DesignedWindow::RegisterWindowClass(instance, win32::kHolidayListClass,
+                                               icon(::GetSystemMetrics(SM_CXICON)), icon(::GetSystemMetrics(SM_CXSMICON)));
     win32::ResultNote::RegisterWindowClass(instance);
 }
 

@@ -9,6 +9,7 @@
 # the product's conversion tables.
 set -eEuo pipefail
 source "$(dirname "$0")/wine_session.sh"
+source "$(dirname "$0")/holiday_checks.sh"
 # A command that fails outside a check (a key press, a probe that finds no
 # window) still says where the test stopped.
 trap 'echo "FAIL: line $LINENO: \"$BASH_COMMAND\" failed with status $?" >&2' ERR
@@ -457,6 +458,10 @@ check_errors
 check_copy
 check_menu_keys
 check_to_persian
+check_holiday_notes
+check_holiday_note_to_persian
+check_today
+check_holiday_list
 check_about
 check_sys_info
 check_close_form_first
