@@ -9,7 +9,6 @@
 # the product's conversion tables.
 set -eEuo pipefail
 source "$(dirname "$0")/wine_session.sh"
-source "$(dirname "$0")/holiday_checks.sh"
 # A command that fails outside a check (a key press, a probe that finds no
 # window) still says where the test stopped.
 trap 'echo "FAIL: line $LINENO: \"$BASH_COMMAND\" failed with status $?" >&2' ERR
@@ -442,6 +441,8 @@ check_close_form_first() {
   wait_for program_ended || fail "the program did not end with its last window"
   [ "$(cat "$SESSION_DIR/app.status")" = 0 ] || fail "the program ended with status $(cat "$SESSION_DIR/app.status")"
 }
+
+source "$(dirname "$0")/holiday_checks.sh"
 
 start_seconds=$SECONDS
 session_start
