@@ -1,6 +1,6 @@
 #include "calendar/calendar_table.h"
 
-#include "calendar/official_islamic.h"
+#include <cmath>
 
 namespace velmora {
 
@@ -49,7 +49,32 @@ OfficialReading OfficialIslamicReading(JulianDayNumber day) {
                                                                                         : DateSource::kPublished;
         return OfficialReading{{official->year, official->month, official->day}, source};
     }
-    return ComputedIslamicReading(day);
+    OfficialReading computed = ComputedIslamicReading(day);
+    if (day > kOfficialIslamicLastDay) computed.source = DateSource::kNotYetPublished;
+    return computed;
+}
+
+namespace {
+
+// The new moons within this many minutes of 03:00 UT, the hour that decides
+// on which day a month starts, may fall on the other side of it: the
+// lunar-phase series is off by up to about 3.5 minutes near the present
+// against a modern ephemeris, and the margin leaves room for delta-T.
+constexpr double kUncertainNewMoonMinutes = 10.0;
+
+bool NearMonthStartLimit(std::int32_t lunation) {
+    return std::fabs(NewMoonMinutesFromMonthStartLimit(lunation)) <= kUncertainNewMoonMinutes;
+}
+
+}  // namespace
+
+// The new moon that starts the day's month decides every day of it; the one
+// that starts the next month decides whether the month's last day is its
+// last.
+bool IslamicMonthOnCloseCall(JulianDayNumber day) {
+    const std::int32_t lunation = IslamicMonthLunation(day);
+    const bool lastDayOfMonth = IslamicMonthLunation(CheckedAdd32(day, 1)) != lunation;
+    return NearMonthStartLimit(lunation) || (lastDayOfMonth && NearMonthStartLimit(CheckedAdd32(lunation, 1)));
 }
 
 OfficialReading ComputedIslamicReading(JulianDayNumber day) { return Computed<JulianDayToIslamic>(day); }

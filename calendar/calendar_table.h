@@ -16,6 +16,7 @@
 #include "calendar/M_hebrew.h"
 #include "calendar/M_hijri.h"
 #include "calendar/numeric.h"
+#include "calendar/official_islamic.h"
 
 namespace velmora {
 
@@ -24,9 +25,15 @@ enum class CalendarId : std::uint8_t { kIslamic, kGregorian, kHebrew };
 
 // How the date that Iran officially gives a day is known: from a month of
 // the official lunar table (as recorded, as announced after sighting, or as
-// published in advance), or computed, outside the table's days or for a
-// calendar without one.
-enum class DateSource : std::uint8_t { kRecord, kAnnounced, kPublished, kComputed };
+// published in advance), or computed: before the table, for a calendar
+// without one, or after the table's last day, for which Iran has not yet
+// published the calendar.
+enum class DateSource : std::uint8_t { kRecord, kAnnounced, kPublished, kComputed, kNotYetPublished };
+
+// True for a date from the official table.
+constexpr bool FromOfficialTable(DateSource source) {
+    return source == DateSource::kRecord || source == DateSource::kAnnounced || source == DateSource::kPublished;
+}
 
 struct OfficialReading {
     DateFields date;
@@ -53,6 +60,13 @@ struct CalendarRow {
     // The date Iran officially gives a day in this calendar, and its source.
     // May raise where fromPersian would.
     OfficialReading (*officialReading)(JulianDayNumber day);
+    // The day Iran's official table gives a date of this calendar; null for
+    // a calendar without a table, nullopt for a date the table lacks.
+    std::optional<JulianDayNumber> (*officialToDayNumber)(std::int16_t year, std::int16_t month, std::int16_t day);
+    // True when the computed date of a day may be a day off: its month's
+    // start hangs on a new moon too close to the hour that decides it. Null
+    // for a calendar of rules. May raise.
+    bool (*onCloseCall)(JulianDayNumber day);
     // Days up to 4 October 1582 read in the Julian calendar.
     bool julianBeforeReform;
     // The first day that has a date of this calendar, where the day numbers
@@ -69,6 +83,7 @@ std::size_t MonthOfYear(const DateFields& date);
 std::size_t HebrewMonthNameKey(const DateFields& date);
 OfficialReading OfficialIslamicReading(JulianDayNumber day);
 OfficialReading ComputedIslamicReading(JulianDayNumber day);
+bool IslamicMonthOnCloseCall(JulianDayNumber day);
 OfficialReading ComputedCivilReading(JulianDayNumber day);
 OfficialReading ComputedHebrewReading(JulianDayNumber day);
 }  // namespace calendar_rows
@@ -81,14 +96,14 @@ inline constexpr std::size_t kHebrewMonthNameCount = 14;
 
 inline constexpr std::array<CalendarRow, 3> kCalendars{{
     {CalendarId::kIslamic, &calendar_rows::IslamicDate, &IslamicToJulianDay, &IslamicMonthLength,
-     &calendar_rows::MonthOfYear, 12, &PersianToIslamic, &calendar_rows::OfficialIslamicReading, false,
-     std::nullopt},
+     &calendar_rows::MonthOfYear, 12, &PersianToIslamic, &calendar_rows::OfficialIslamicReading,
+     &OfficialIslamicToJulianDay, &calendar_rows::IslamicMonthOnCloseCall, false, std::nullopt},
     {CalendarId::kGregorian, &calendar_rows::CivilDate, &GregorianToJulianDay, &CivilMonthLength,
-     &calendar_rows::MonthOfYear, 12, &PersianToGregorian, &calendar_rows::ComputedCivilReading, true,
-     std::nullopt},
+     &calendar_rows::MonthOfYear, 12, &PersianToGregorian, &calendar_rows::ComputedCivilReading, nullptr,
+     nullptr, true, std::nullopt},
     {CalendarId::kHebrew, &calendar_rows::HebrewDate, &HebrewToJulianDay, &HebrewMonthLength,
      &calendar_rows::HebrewMonthNameKey, kHebrewMonthNameCount, &PersianToHebrew,
-     &calendar_rows::ComputedHebrewReading, false, kHebrewFirstDay},
+     &calendar_rows::ComputedHebrewReading, nullptr, nullptr, false, kHebrewFirstDay},
 }};
 
 inline constexpr std::size_t kCalendarCount = kCalendars.size();

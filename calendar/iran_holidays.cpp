@@ -155,20 +155,4 @@ std::optional<IranLunarDate> IranLunarDateOn(JulianDayNumber day) {
     }
 }
 
-OfficialMonthStartFigure MeasuredOfficialMonthStarts() {
-    // The years the Center for Calendar's yearbooks document month by month.
-    OfficialMonthStartFigure figure{1423, 1446, 0, 0, 0};
-    for (std::int16_t year = figure.firstYear; year <= figure.lastYear; ++year) {
-        for (std::int16_t month = 1; month <= kMonthsPerYear; ++month) {
-            const std::optional<JulianDayNumber> official = OfficialIslamicToJulianDay(year, month, 1);
-            const std::optional<JulianDayNumber> computed = IslamicToJulianDay(year, month, 1);
-            if (!official || !computed) continue;
-            ++figure.months;
-            if (*official > *computed) ++figure.beganLater;
-            if (*official < *computed) ++figure.beganEarlier;
-        }
-    }
-    return figure;
-}
-
 }  // namespace velmora

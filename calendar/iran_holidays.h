@@ -55,18 +55,4 @@ struct IranLunarDate {
 };
 std::optional<IranLunarDate> IranLunarDateOn(JulianDayNumber day);
 
-// How often Iran's official lunar months began on another day than the
-// computed months of the same name, over the years of the Center for
-// Calendar's yearbooks (firstYear..lastYear, every month of the official
-// table): what an estimated lunar day may be off by.
-struct OfficialMonthStartFigure {
-    std::int16_t firstYear;
-    std::int16_t lastYear;
-    std::int16_t months;        // official months compared
-    std::int16_t beganLater;    // a day (or more) later than the computed month
-    std::int16_t beganEarlier;  // a day (or more) earlier
-};
-
-OfficialMonthStartFigure MeasuredOfficialMonthStarts();
-
 }  // namespace velmora

@@ -1,5 +1,7 @@
 #include "calendar/official_islamic.h"
 
+#include "calendar/M_hijri.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -78,6 +80,23 @@ std::optional<JulianDayNumber> OfficialIslamicToJulianDay(std::int16_t year, std
     const auto index = static_cast<std::size_t>(offset);
     if (day < 1 || day > MonthLength(index)) return std::nullopt;
     return kMonthStarts[index] + (day - 1);
+}
+
+MonthStartComparison CompareWithComputedMonths(std::int16_t firstYear, std::int16_t lastYear) {
+    MonthStartComparison comparison{0, 0, 0};
+    for (std::int32_t year = firstYear; year <= lastYear; ++year) {
+        const auto y = static_cast<std::int16_t>(year);
+        if (!OfficialIslamicToJulianDay(y, 1, 1) || !OfficialIslamicToJulianDay(y, kMonthsPerYear, 1)) continue;
+        for (std::int16_t month = 1; month <= kMonthsPerYear; ++month) {
+            const std::optional<JulianDayNumber> official = OfficialIslamicToJulianDay(y, month, 1);
+            const std::optional<JulianDayNumber> computed = IslamicToJulianDay(y, month, 1);
+            if (!official || !computed) continue;
+            ++comparison.months;
+            if (*official > *computed) ++comparison.later;
+            if (*official < *computed) ++comparison.earlier;
+        }
+    }
+    return comparison;
 }
 
 }  // namespace velmora

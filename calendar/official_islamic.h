@@ -37,4 +37,21 @@ std::optional<OfficialIslamicDate> JulianDayToOfficialIslamic(JulianDayNumber da
 std::optional<JulianDayNumber> OfficialIslamicToJulianDay(std::int16_t year, std::int16_t month,
                                                           std::int16_t day);
 
+// The years of the table taken from the Center for Calendar's yearbooks.
+inline constexpr std::int16_t kYearbookFirstYear = 1423;
+inline constexpr std::int16_t kYearbookLastYear = 1446;
+
+// How the official months of the years firstYear..lastYear began against the
+// computed months of the same name (M_hijri.h): a day or more later, a day
+// or more earlier, and how many months were compared.
+struct MonthStartComparison {
+    int later;
+    int earlier;
+    int months;
+};
+
+// Years the table does not cover wholly are left out. May raise as the
+// computed calendar does.
+MonthStartComparison CompareWithComputedMonths(std::int16_t firstYear, std::int16_t lastYear);
+
 }  // namespace velmora

@@ -18,6 +18,9 @@ Form1::Form1(platform::Services& services, ProgramLifetime& lifetime, double dpi
           [this]() -> window::frmAbout& { return MakeModeless(about_, lifetime_, services_, dpi_).logic(); },
           [this]() -> window::frmToPersian& {
               return MakeModeless(toPersian_, lifetime_, services_, dpi_).logic();
+          },
+          [this]() -> window::HolidayListWindow& {
+              return MakeModeless(holidays_, lifetime_, services_, dpi_).logic();
           }) {
     connect(&Control<QPushButton>(*this, "Command4"), &QPushButton::clicked, this, [this] { logic_.Command4_Click(); });
     lifetime_.Track(*this);

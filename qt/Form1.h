@@ -7,6 +7,7 @@
 #include "qt/frmAbout.h"
 #include "qt/frmToPersian.h"
 #include "qt/program_lifetime.h"
+#include "qt/qt_holiday_window.h"
 #include "qt/qt_converter_window.h"
 #include "window/converter_window.h"
 
@@ -28,6 +29,9 @@ public:
     // The window "به هجری شمسی", once it has been opened.
     frmToPersian* toPersianWindow() const { return toPersian_.get(); }
 
+    // The window «تعطیلات رسمی سال», once it has been opened.
+    HolidayWindow* holidayWindow() const { return holidays_.get(); }
+
 private:
     window::ConverterPane& Pane() override { return logic_; }
 
@@ -37,6 +41,7 @@ private:
     window::Form1 logic_;
     std::unique_ptr<frmAbout> about_;
     std::unique_ptr<frmToPersian> toPersian_;
+    std::unique_ptr<HolidayWindow> holidays_;
 };
 
 }  // namespace velmora::ui

@@ -4,7 +4,7 @@
 
 #include "platform/services.h"
 #include "qt/qt_converter_window.h"
-#include "window/to_persian_window.h"
+#include "window/to_persian_pane.h"
 
 namespace velmora::ui {
 

@@ -3,7 +3,7 @@
 // tool windows such as the About box out, so main() turns it off.
 #pragma once
 
-#include "window/program_lifetime.h"
+#include "window/program_life.h"
 
 #include <QObject>
 #include <QWidget>

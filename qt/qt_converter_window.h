@@ -8,7 +8,7 @@
 #include "qt/qt_menu_bar.h"
 #include "qt/qt_result_note.h"
 #include "window/converter_pane.h"
-#include "window/to_persian_window.h"
+#include "window/to_persian_pane.h"
 
 #include <QMainWindow>
 

@@ -6,7 +6,7 @@
 #include "win32/accessibility.h"
 #include "win32/designed_window.h"
 #include "window/about_box.h"
-#include "window/program_lifetime.h"
+#include "window/program_life.h"
 
 namespace velmora::win32 {
 

@@ -12,7 +12,7 @@
 #include "win32/result_tool_tips.h"
 #include "win32/to_persian_window.h"
 #include "window/converter_window.h"
-#include "window/program_lifetime.h"
+#include "window/program_life.h"
 #include "window/window_view.h"
 
 #include <map>

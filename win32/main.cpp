@@ -8,7 +8,7 @@
 #include "platform/native_services.h"
 #include "win32/resource_ids.h"
 #include "win32/result_note.h"
-#include "window/program_lifetime.h"
+#include "window/program_life.h"
 
 #include <commctrl.h>
 #include <objbase.h>

@@ -8,8 +8,8 @@
 #include "win32/menu_bar.h"
 #include "win32/result_note.h"
 #include "win32/result_tool_tips.h"
-#include "window/program_lifetime.h"
-#include "window/to_persian_window.h"
+#include "window/program_life.h"
+#include "window/to_persian_pane.h"
 
 #include <memory>
 

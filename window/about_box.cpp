@@ -7,12 +7,11 @@ namespace velmora::window {
 frmAbout::frmAbout(AboutView& view, platform::Services& services) : view_(view), services_(services) {}
 
 void frmAbout::Show() {
-    if (!view_.IsLoaded()) {
+    ShowModeless(view_, [this] {
         view_.Load(!placed_);
         placed_ = true;
         view_.Focus("cmdOK");
-    }
-    view_.ShowAndRaise();
+    });
 }
 
 void frmAbout::StartSysInfo() { platform::StartSysInfo(services_); }

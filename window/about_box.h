@@ -4,28 +4,18 @@
 #pragma once
 
 #include "platform/services.h"
+#include "window/modeless_window.h"
 
 #include <string_view>
 
 namespace velmora::window {
 
 // The toolkit's side of the About box.
-class AboutView {
+class AboutView : public ModelessView {
 public:
-    virtual ~AboutView() = default;
-
-    // True while the box's window is loaded (shown).
-    virtual bool IsLoaded() const = 0;
-
     // Creates the box's window, unshown; with atDesignPosition its client
     // area goes to the design position on the screen.
     virtual void Load(bool atDesignPosition) = 0;
-
-    // Shows the loaded window modeless and brings it forward.
-    virtual void ShowAndRaise() = 0;
-
-    // Removes the window; the instance stays for the next show.
-    virtual void Unload() = 0;
 
     virtual void Focus(std::string_view control) = 0;
 };

@@ -1,4 +1,4 @@
-#include "about_design.h"
+#include "window/about_design.h"
 
 namespace velmora::window {
 namespace {
@@ -51,6 +51,7 @@ const WindowDesign kAboutDesign{
     .clientLeft = 2340,
     .clientTop = 1935,
     .controls = kControls,
+    .firstControlId = 400,
 };
 
 }  // namespace velmora::window

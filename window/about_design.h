@@ -1,7 +1,7 @@
 // The design of the About box frmAbout.
 #pragma once
 
-#include "window_design.h"
+#include "window/window_design.h"
 
 namespace velmora::window {
 

@@ -3,7 +3,7 @@
 #include "window/persian_numbers.h"
 
 #include <array>
-#include <cstdint>
+#include <cstddef>
 
 namespace velmora::window {
 
@@ -14,7 +14,7 @@ struct Name {
     const char* english;
 };
 
-// Sunday first.
+// In the order of Weekday: Sunday first.
 constexpr std::array<Name, 7> kWeekdays = {{
     {"یکشنبه", "Sunday"},
     {"دوشنبه", "Monday"},
@@ -25,19 +25,10 @@ constexpr std::array<Name, 7> kWeekdays = {{
     {"شنبه", "Saturday"},
 }};
 
-// Day number 0 was a Monday: (jd + 1) mod 7 is 0 on Sundays.
-const Name& Weekday(JulianDayNumber jd) {
-    constexpr std::int64_t kDaysPerWeek = 7;
-    const std::int64_t sinceSunday = ((std::int64_t{jd} + 1) % kDaysPerWeek + kDaysPerWeek) % kDaysPerWeek;
-    return kWeekdays[static_cast<std::size_t>(sinceSunday)];
-}
-
 }  // namespace
 
-CalendarName CalendarNameOf(const ConvertedDate& date) { return NameOf(date.calendar, date.dayNumber); }
-
 DateInWords InWords(JulianDayNumber day, const DateFields& date, MonthName month, CalendarName calendar) {
-    const Name& weekday = Weekday(day);
+    const Name& weekday = kWeekdays[static_cast<std::size_t>(Weekday(day))];
     DateInWords words;
     words.persian = std::string(weekday.persian) + ' ' + PersianNumber(date.day) + ' ' + month.persian + ' ' +
                     PersianNumber(date.year) + ' ' + calendar.persian;
@@ -46,16 +37,13 @@ DateInWords InWords(JulianDayNumber day, const DateFields& date, MonthName month
     return words;
 }
 
-std::optional<DateInWords> DateWords(const ConvertedDate& date) {
-    const Calendar& calendar = CalendarOf(date.calendar);
-    const DateFields& r = date.result;
-    const std::optional<JulianDayNumber> back = calendar.toDayNumber(r.year, r.month, r.day);
-    if (!back || *back != date.dayNumber) return std::nullopt;
-    return InWords(date.dayNumber, r, calendar.monthName(r), CalendarNameOf(date));
-}
-
-DateInWords PersianDateWords(JulianDayNumber day, const DateFields& persian) {
-    return InWords(day, persian, PersianMonthName(persian.month), kPersianName);
+std::optional<DateInWords> ResultWords(const Conversion& conversion) {
+    const DateFields& r = conversion.result;
+    if (conversion.direction == Direction::kToPersian)
+        return InWords(conversion.day, r, PersianMonthName(r.month), kPersianName);
+    const std::optional<JulianDayNumber> back = CalendarOf(conversion.calendar).toDayNumber(r.year, r.month, r.day);
+    if (!back || *back != conversion.day) return std::nullopt;
+    return InWords(conversion.day, r, MonthNameOf(conversion.calendar, r), ResultCalendarName(conversion));
 }
 
 }  // namespace velmora::window

@@ -1,7 +1,7 @@
 // The design of the converter window Form1.
 #pragma once
 
-#include "window_design.h"
+#include "window/window_design.h"
 
 namespace velmora::window {
 

@@ -1,8 +1,9 @@
 #include "window/holiday_list.h"
 
 #include "calendar/M_civil.h"
+#include "calendar/official_islamic.h"
 #include "calendar/official_persian.h"
-#include "window/calendars.h"
+#include "window/calendar_texts.h"
 #include "window/date_words.h"
 #include "window/persian_numbers.h"
 
@@ -30,18 +31,6 @@ Wording KnownWording(HolidayDayKnown known) {
     return {"برآوردشده از تقویم محاسبه\u200Cشده", "Estimated from the computed calendar"};
 }
 
-// "in 1423-1446 the official month began a day later than the computed one
-// in 80 of 288 months"
-Note MonthStartFigure() {
-    const OfficialMonthStartFigure f = MeasuredOfficialMonthStarts();
-    return {"در سال\u200Cهای " + PersianNumber(f.firstYear) + " تا " + PersianNumber(f.lastYear) + " ماه رسمی در " +
-                PersianNumber(f.beganLater) + " ماه از " + PersianNumber(f.months) +
-                " ماه یک روز دیرتر از ماه محاسبه\u200Cشده آغاز شد",
-            "in " + FormatInt16(f.firstYear) + "-" + FormatInt16(f.lastYear) +
-                " the official month began a day later than the computed one in " + FormatInt16(f.beganLater) +
-                " of " + FormatInt16(f.months) + " months"};
-}
-
 // "21 March 2026", in Persian «۲۱ مارس ۲۰۲۶».
 std::string DayMonthYear(const DateFields& date, MonthName month, bool persian) {
     if (persian) return PersianNumber(date.day) + ' ' + month.persian + ' ' + PersianNumber(date.year);
@@ -56,9 +45,9 @@ HolidayColumns Columns(const IranHoliday& holiday, bool persian) {
     }
     DateFields gregorian{};
     JulianDayToGregorian(holiday.day, gregorian.year, gregorian.month, gregorian.day);
-    columns.gregorianDate = DayMonthYear(gregorian, WesternMonthName(gregorian), persian);
+    columns.gregorianDate = DayMonthYear(gregorian, MonthNameOf(CalendarId::kGregorian, gregorian), persian);
     if (const std::optional<IranLunarDate> lunar = IranLunarDateOn(holiday.day)) {
-        columns.lunarDate = DayMonthYear(lunar->date, IslamicMonthName(lunar->date), persian);
+        columns.lunarDate = DayMonthYear(lunar->date, MonthNameOf(CalendarId::kIslamic, lunar->date), persian);
         if (lunar->known == HolidayDayKnown::kEstimated) columns.lunarDate += persian ? " (برآوردی)" : " (estimated)";
     }
     columns.name = std::string(persian ? holiday.persianName : holiday.englishName);
@@ -73,31 +62,16 @@ void AddLine(std::string& text, const HolidayColumns& c) {
 
 }  // namespace
 
-std::vector<Note> HolidayNotes(JulianDayNumber day) {
-    std::vector<Note> notes;
-    for (const IranHoliday& holiday : IranHolidaysOn(day)) {
-        Note note{"تعطیل رسمی ایران: " + std::string(holiday.persianName),
-                  "Public holiday in Iran: " + std::string(holiday.englishName)};
-        if (holiday.known == HolidayDayKnown::kPublished) {
-            note.persian += " (روز آن در تقویم قمری رسمی ایران از پیش منتشر شده و هنوز تأیید نشده است)";
-            note.english += " (its day as Iran's official lunar calendar was published in advance, not yet confirmed)";
-        } else if (holiday.known == HolidayDayKnown::kEstimated) {
-            const Note figure = MonthStartFigure();
-            note.persian += " (روز آن برآوردی است و ماه رسمی ممکن است یک روز دیرتر آغاز شود؛ " + figure.persian + ")";
-            note.english += " (its day is estimated, and Iran's official month may begin a day later; " +
-                            figure.english + ")";
-        }
-        notes.push_back(std::move(note));
-    }
-    return notes;
-}
-
-void AddHolidayNotes(std::vector<Note>& notes, JulianDayNumber day) {
-    try {
-        const std::vector<Note> onDay = HolidayNotes(day);
-        notes.insert(notes.end(), onDay.begin(), onDay.end());
-    } catch (const RuntimeError&) {
-    }
+Note MonthStartFigure() {
+    static const MonthStartComparison f = CompareWithComputedMonths(kYearbookFirstYear, kYearbookLastYear);
+    const auto later = static_cast<std::int16_t>(f.later);
+    const auto months = static_cast<std::int16_t>(f.months);
+    return {"در سال\u200Cهای " + PersianNumber(kYearbookFirstYear) + " تا " + PersianNumber(kYearbookLastYear) +
+                " ماه رسمی در " + PersianNumber(later) + " ماه از " + PersianNumber(months) +
+                " ماه یک روز دیرتر از ماه محاسبه\u200Cشده آغاز شد",
+            "in " + FormatInt16(kYearbookFirstYear) + "-" + FormatInt16(kYearbookLastYear) +
+                " the official month began a day later than the computed one in " + FormatInt16(later) + " of " +
+                FormatInt16(months) + " months"};
 }
 
 HolidayColumns HolidayColumnHeadings(bool persian) {

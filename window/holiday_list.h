@@ -1,10 +1,11 @@
-// What the windows say of Iran's public holidays: the note beside a result
-// whose day is one, and the rows of the list of a year's holidays, each
-// text in Persian and in English. Text only: the toolkits show it.
+// What the list of a year's public holidays in Iran says: its rows, each
+// text in Persian and in English, and the messages beside it. Text only:
+// the toolkits show it. The note beside a result whose day is a holiday is
+// one of the result notes (window/result_notes.h).
 #pragma once
 
 #include "calendar/iran_holidays.h"
-#include "window/note_text.h"
+#include "window/note.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,14 +14,10 @@
 
 namespace velmora::window {
 
-// One note a holiday on the day, in the data's order: «تعطیل رسمی ایران:
-// تاسوعای حسینی» / "Public holiday in Iran: Tasua", saying so when the day
-// is as published in advance or estimated. Empty when the day is none.
-std::vector<Note> HolidayNotes(JulianDayNumber day);
-
-// Adds the holiday notes of the day to a result's notes; a calendar error
-// while working them out leaves them out, as for every note.
-void AddHolidayNotes(std::vector<Note>& notes, JulianDayNumber day);
+// How far an estimated lunar day may be off, measured from the official
+// table: "in 1423-1446 the official month began a day later than the
+// computed one in 80 of 288 months".
+Note MonthStartFigure();
 
 // The columns of a row of the list, in one language.
 struct HolidayColumns {

@@ -39,6 +39,7 @@ const WindowDesign kHolidayListDesign{
     .clientLeft = 0,
     .clientTop = 0,
     .controls = kControls,
+    .firstControlId = 600,
 };
 
 std::span<const AccessibleText> HolidayListAccessibleTexts() { return kAccessibleTexts; }

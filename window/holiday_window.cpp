@@ -18,12 +18,12 @@ HolidayListWindow::HolidayListWindow(HolidayListView& view, platform::Services& 
     : view_(view), services_(services) {}
 
 void HolidayListWindow::Show(std::int16_t persianYear) {
-    const bool first = !view_.IsLoaded();
-    if (first) view_.Load();
     view_.SetText(kYearBox, FormatInt16(persianYear));
     List(persianYear);
-    if (first) view_.FocusAndSelectAll(kYearBox);
-    view_.ShowAndRaise();
+    ShowModeless(view_, [this] {
+        view_.Load();
+        view_.FocusAndSelectAll(kYearBox);
+    });
 }
 
 void HolidayListWindow::cmdShow_Click() {
@@ -37,7 +37,7 @@ void HolidayListWindow::List(std::int16_t persianYear) {
     const std::optional<Note> message = rows_.empty() ? HolidayYearOutOfRange(persianYear) : EstimatedDaysNote(rows_);
     listedYear_ = rows_.empty() ? std::nullopt : std::optional<std::int16_t>(persianYear);
     view_.SetRows(rows_);
-    view_.SetText(kMessage, message ? NotesText({*message}) : "");
+    view_.SetText(kMessage, message ? message->persian + '\n' + message->english : "");
     view_.SetDescription(kList, message ? message->english : "");
     view_.SetCopyEnabled(listedYear_.has_value());
 }

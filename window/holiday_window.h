@@ -9,6 +9,7 @@
 #include "platform/services.h"
 #include "window/holiday_list.h"
 #include "window/menus.h"
+#include "window/modeless_window.h"
 #include "window/window_view.h"
 
 #include <cstdint>
@@ -24,7 +25,7 @@ namespace velmora::window {
 // "lblYear", the message "lblMessage", the list "lstHolidays"), the list's
 // rows, the save dialog and the window's own life. SetCopyEnabled enables
 // both the copy and the save item; the window shows no result note.
-class HolidayListView : public WindowView {
+class HolidayListView : public WindowView, public ModelessView {
 public:
     // Shows rows in the list under HolidayColumnHeadings(true), each in
     // Persian (row.persian) with its English words (row.english) for those
@@ -36,11 +37,8 @@ public:
     // user cancels.
     virtual std::optional<std::string> AskSavePath(std::string_view proposedName) = 0;
 
-    // The window's life, as for «به هجری شمسی».
-    virtual bool IsLoaded() const = 0;
+    // Creates the window, unshown, when it is not there yet.
     virtual void Load() = 0;
-    virtual void ShowAndRaise() = 0;
-    virtual void Unload() = 0;
 };
 
 class HolidayListWindow {

@@ -1,16 +1,13 @@
 #include "window/result_notes.h"
 
-#include "M_hebrew.h"
-#include "M_hijri.h"
-#include "M_persian.h"
+#include "calendar/M_persian.h"
 #include "calendar/official_islamic.h"
-#include "official_persian.h"
+#include "calendar/official_persian.h"
+#include "calendar/iran_holidays.h"
 #include "window/date_words.h"
 #include "window/holiday_list.h"
-#include "window/note_text.h"
 #include "window/persian_numbers.h"
 
-#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -18,55 +15,47 @@ namespace velmora::window {
 
 namespace {
 
-// ---- The official Iranian calendar ---------------------------------------
+bool SameDate(const DateFields& a, const DateFields& b) {
+    return a.year == b.year && a.month == b.month && a.day == b.day;
+}
 
 // Months of the official lunar calendar that have not yet begun, or whose
 // start no public record confirms yet, are as the Center for Calendar
 // published them in advance.
-void AddPublishedInAdvance(Note& note) {
+void AddPublishedInAdvance(Note& note, DateSource source) {
+    if (source != DateSource::kPublished) return;
     note.persian += " این تاریخ همان است که مرکز تقویم از پیش منتشر کرده است.";
     note.english += " The official date is as published in advance by the Center for Calendar.";
 }
 
+const char* const kArithmeticPersian = "این برنامه تاریخ\u200Cها را با تقویم حسابی می\u200Cشمارد.";
+const char* const kArithmeticEnglish = "Velmora counts with the arithmetic calendar.";
+const char* const kSightingPersian =
+    "این برنامه ماه\u200Cهای قمری را از ماه نو می\u200Cشمارد و تقویم رسمی ایران از رؤیت هلال.";
+const char* const kSightingEnglish =
+    "Velmora counts the Islamic months from the new moon, Iran's official calendar from the sighting of the "
+    "crescent.";
 
-DateFields FieldsOf(const OfficialIslamicDate& date) { return DateFields{date.year, date.month, date.day}; }
+// ---- The official Iranian calendar ---------------------------------------
 
-// The date of day jd as Iran officially reads it in the target calendar:
-// Islamic dates from the official lunar calendar where its table covers
-// them, every other date as computed.
-DateFields InTargetCalendar(TargetCalendar calendar, JulianDayNumber jd) {
-    DateFields date{};
-    switch (calendar) {
-        case TargetCalendar::Islamic:
-            if (const std::optional<OfficialIslamicDate> official = JulianDayToOfficialIslamic(jd)) return FieldsOf(*official);
-            JulianDayToIslamic(jd, date.year, date.month, date.day);
-            break;
-        case TargetCalendar::Gregorian: JulianDayToGregorian(jd, date.year, date.month, date.day); break;
-        case TargetCalendar::Hebrew: JulianDayToHebrew(jd, date.year, date.month, date.day); break;
-    }
-    return date;
-}
-
-std::optional<Note> OfficialCalendarNote(const ConvertedDate& date) {
-    const DateFields& p = date.persian;
-    if (p.year < kOfficialPersianFirstYear || p.year > kOfficialPersianLastYear) return std::nullopt;
+// Form1: the typed Persian date names another day in the official calendar,
+// or none; the note gives that day's date as Iran officially reads it.
+std::optional<Note> TypedOfficialDateNote(const Conversion& c) {
+    const DateFields& p = c.typed;
+    if (!InOfficialPersianYears(p.year)) return std::nullopt;
     const std::optional<JulianDayNumber> official = OfficialPersianToJulianDay(p.year, p.month, p.day);
     if (official) {
-        if (*official == date.dayNumber) return std::nullopt;
-        const ConvertedDate reading{p, *official, date.calendar, InTargetCalendar(date.calendar, *official)};
-        const CalendarName calendar = CalendarNameOf(reading);
+        if (*official == c.day) return std::nullopt;
+        const OfficialReading reading = CalendarOf(c.calendar).officialReading(*official);
+        const CalendarName calendar = NameOf(c.calendar, *official);
         Note note{"در تقویم رسمی ایران، " + PersianDateNumbers(p) + " روز دیگری است: " +
-                      PersianDateNumbers(reading.result) + ' ' + calendar.persian +
-                      ". این برنامه تاریخ\u200Cها را با تقویم حسابی می\u200Cشمارد.",
+                      PersianDateNumbers(reading.date) + ' ' + calendar.persian + ". " + kArithmeticPersian,
                   "In the official Iranian calendar, " + DateNumbers(p) + " is another day: " +
-                      DateNumbers(reading.result) + ' ' + calendar.english +
-                      ". Velmora counts with the arithmetic calendar."};
-        if (date.calendar == TargetCalendar::Islamic) {
-            if (const std::optional<OfficialIslamicDate> lunar = JulianDayToOfficialIslamic(*official)) {
-                note.persian += " تاریخ قمری از تقویم قمری رسمی ایران است.";
-                note.english += " The Islamic date is from Iran's official lunar calendar.";
-                if (lunar->status == OfficialMonthStatus::kPublished) AddPublishedInAdvance(note);
-            }
+                      DateNumbers(reading.date) + ' ' + calendar.english + ". " + kArithmeticEnglish};
+        if (FromOfficialTable(reading.source)) {
+            note.persian += " تاریخ قمری از تقویم قمری رسمی ایران است.";
+            note.english += " The Islamic date is from Iran's official lunar calendar.";
+            AddPublishedInAdvance(note, reading.source);
         }
         return note;
     }
@@ -80,101 +69,112 @@ std::optional<Note> OfficialCalendarNote(const ConvertedDate& date) {
                     "calendar."};
 }
 
+// «به هجری شمسی»: the window shows the arithmetic calendar's date; in the
+// years that the official calendar covers, it may give the day another date.
+std::optional<Note> ResultOfficialDateNote(const Conversion& c) {
+    const std::optional<DateFields> official = JulianDayToOfficialPersian(c.day);
+    if (!official || SameDate(*official, c.result)) return std::nullopt;
+    return Note{"در تقویم رسمی ایران این روز " + PersianDateNumbers(*official) + " است. " + kArithmeticPersian,
+                "In the official Iranian calendar this day is " + DateNumbers(*official) + ". " +
+                    kArithmeticEnglish};
+}
+
 // ---- Iran's official lunar calendar ----------------------------------------
 
-// The day the typed date names in the official Iranian calendar where its
-// table covers the year, the arithmetic day otherwise; nothing when the
-// official calendar has no such date (the note above says so).
-std::optional<JulianDayNumber> OfficialDayOf(const ConvertedDate& date) {
-    const DateFields& p = date.persian;
-    if (p.year < kOfficialPersianFirstYear || p.year > kOfficialPersianLastYear) return date.dayNumber;
-    return OfficialPersianToJulianDay(p.year, p.month, p.day);
-}
-
-bool SameDate(const OfficialIslamicDate& official, const DateFields& shown) {
-    return official.year == shown.year && official.month == shown.month && official.day == shown.day;
-}
-
-// An Islamic result whose day Iran's official lunar calendar, set by the
+// Form1: a result whose day Iran's official lunar calendar, set by the
 // sighting of the crescent, dates otherwise. A typed date that is another
 // day in the official Iranian calendar has its note above, which gives the
-// official lunar date of that day.
-std::optional<Note> OfficialLunarCalendarNote(const ConvertedDate& date) {
-    if (date.calendar != TargetCalendar::Islamic) return std::nullopt;
-    const std::optional<JulianDayNumber> day = OfficialDayOf(date);
-    if (!day || *day != date.dayNumber) return std::nullopt;
-    const std::optional<OfficialIslamicDate> official = JulianDayToOfficialIslamic(*day);
-    if (!official || SameDate(*official, date.result)) return std::nullopt;
-    const ConvertedDate reading{date.persian, *day, date.calendar, FieldsOf(*official)};
+// official date of that day.
+std::optional<Note> ResultOfficialLunarNote(const Conversion& c) {
+    const DateFields& p = c.typed;
+    if (InOfficialPersianYears(p.year) && OfficialPersianToJulianDay(p.year, p.month, p.day) != c.day)
+        return std::nullopt;
+    const OfficialReading official = CalendarOf(c.calendar).officialReading(c.day);
+    if (!FromOfficialTable(official.source) || SameDate(official.date, c.result)) return std::nullopt;
     // An official date, which the computed calendar may not have on that day.
-    const std::optional<DateInWords> words =
-        InWords(*day, reading.result, IslamicMonthName(reading.result), CalendarNameOf(reading));
-    const std::string persianWords = words ? " (" + words->persian + ")" : "";
-    const std::string englishWords = words ? " (" + words->english + ")" : "";
-    Note note{"در تقویم قمری رسمی ایران این روز " + PersianDateNumbers(reading.result) + persianWords +
-                  " است؛ این برنامه ماه\u200Cهای قمری را از ماه نو می\u200Cشمارد و تقویم رسمی ایران از رؤیت هلال.",
-              "In Iran's official lunar calendar this day is " + DateNumbers(reading.result) + englishWords +
-                  "; Velmora counts the Islamic months from the new moon, Iran's official calendar from the "
-                  "sighting of the crescent."};
-    if (official->status == OfficialMonthStatus::kPublished) AddPublishedInAdvance(note);
+    const DateInWords words =
+        InWords(c.day, official.date, MonthNameOf(c.calendar, official.date), NameOf(c.calendar, c.day));
+    Note note{"در تقویم قمری رسمی ایران این روز " + PersianDateNumbers(official.date) + " (" + words.persian +
+                  ") است؛ " + kSightingPersian,
+              "In Iran's official lunar calendar this day is " + DateNumbers(official.date) + " (" + words.english +
+                  "); " + kSightingEnglish};
+    AddPublishedInAdvance(note, official.source);
     return note;
 }
 
-// Measured against the computed months over the years of the Center for
-// Calendar's yearbooks: of the 288 official months of 1423-1446, 80 began a
-// day later than the computed month of the same name (3 a day earlier).
-constexpr std::int16_t kYearbookFirstYear = 1423;
-constexpr std::int16_t kYearbookLastYear = 1446;
-constexpr std::int16_t kMonthsBegunLater = 80;
-constexpr std::int16_t kYearbookMonths = 288;
+// «به هجری شمسی»: Iran's official lunar calendar may give a typed date to
+// another day than the computed months do.
+std::optional<Note> TypedOfficialLunarNote(const Conversion& c) {
+    const CalendarRow& calendar = CalendarOf(c.calendar);
+    if (calendar.officialToDayNumber == nullptr) return std::nullopt;
+    const DateFields& typed = c.typed;
+    const std::optional<JulianDayNumber> official = calendar.officialToDayNumber(typed.year, typed.month, typed.day);
+    if (!official || *official == c.day) return std::nullopt;
+    const std::optional<DateFields> persian = JulianDayToPersian(*official);
+    if (!persian) return std::nullopt;
+    Note note{"در تقویم قمری رسمی ایران، " + PersianDateNumbers(typed) + " روز دیگری است: " +
+                  PersianDateNumbers(*persian) + ' ' + kPersianName.persian + "؛ " + kSightingPersian,
+              "In Iran's official lunar calendar, " + DateNumbers(typed) + " is another day: " + DateNumbers(*persian) +
+                  ' ' + kPersianName.english + "; " + kSightingEnglish};
+    AddPublishedInAdvance(note, calendar.officialReading(*official).source);
+    return note;
+}
 
-// An Islamic result after the official lunar table's last day.
-std::optional<Note> UnpublishedLunarMonthNote(const ConvertedDate& date) {
-    if (date.calendar != TargetCalendar::Islamic || date.dayNumber <= kOfficialIslamicLastDay) return std::nullopt;
+// A result after the official lunar table's last day; the share of months
+// that began a day late is counted from the table's yearbook years.
+std::optional<Note> NotYetPublishedNote(const Conversion& c) {
+    if (CalendarOf(c.calendar).officialReading(c.day).source != DateSource::kNotYetPublished) return std::nullopt;
+    static const MonthStartComparison kYearbooks = CompareWithComputedMonths(kYearbookFirstYear, kYearbookLastYear);
+    const auto later = static_cast<std::int16_t>(kYearbooks.later);
+    const auto months = static_cast<std::int16_t>(kYearbooks.months);
     return Note{"تقویم قمری رسمی ایران برای این ماه هنوز منتشر نشده است. در سال\u200Cهای " +
                     PersianNumber(kYearbookFirstYear) + " تا " + PersianNumber(kYearbookLastYear) +
-                    " ماه رسمی در " + PersianNumber(kMonthsBegunLater) + " ماه از " + PersianNumber(kYearbookMonths) +
+                    " ماه رسمی در " + PersianNumber(later) + " ماه از " + PersianNumber(months) +
                     " ماه، حدود یک ماه از هر چهار ماه، یک روز دیرتر از تاریخ محاسبه\u200Cشده آغاز شد.",
                 "Iran's official lunar calendar for this month is not yet published. In " +
                     FormatInt16(kYearbookFirstYear) + "-" + FormatInt16(kYearbookLastYear) +
-                    " the official month began a day later than the computed date in " +
-                    FormatInt16(kMonthsBegunLater) + " of " + FormatInt16(kYearbookMonths) +
-                    " months, about one month in four."};
+                    " the official month began a day later than the computed date in " + FormatInt16(later) +
+                    " of " + FormatInt16(months) + " months, about one month in four."};
 }
 
-// ---- Julian dates and the Hebrew era --------------------------------------
+// ---- Julian dates and the era ----------------------------------------------
 
-std::optional<Note> JulianCalendarNote(const ConvertedDate& date) {
-    if (!IsJulianCalendarResult(date)) return std::nullopt;
+bool ReadInJulianCalendar(const Conversion& c) {
+    return CalendarOf(c.calendar).julianBeforeReform && IsJulianCalendarDay(c.day);
+}
+
+std::optional<Note> JulianResultNote(const Conversion& c) {
+    if (!ReadInJulianCalendar(c)) return std::nullopt;
     return Note{"این تاریخ به تقویم ژولینی است؛ تقویم گرگوری از ۱۵ اکتبر ۱۵۸۲ آغاز می\u200Cشود.",
                 "This is a date of the Julian calendar; the Gregorian calendar starts on 15 October 1582."};
 }
 
-std::optional<Note> BeforeHebrewEraNote(const ConvertedDate& date) {
-    const DateFields& r = date.result;
-    if (date.calendar != TargetCalendar::Hebrew || r.year != 0 || r.month != 0 || r.day != 0) return std::nullopt;
-    return Note{"این روز پیش از آغاز تقویم عبری است و تاریخ عبری ندارد.",
-                "This day lies before the Hebrew era and has no Hebrew date."};
+std::optional<Note> JulianTypedNote(const Conversion& c) {
+    if (!ReadInJulianCalendar(c)) return std::nullopt;
+    return Note{"تاریخ\u200Cهای میلادی تا ۴ اکتبر ۱۵۸۲ به تقویم ژولینی خوانده می\u200Cشوند؛ تقویم گرگوری از "
+                "۱۵ اکتبر ۱۵۸۲ آغاز می\u200Cشود.",
+                "Dates up to 4 October 1582 are read in the Julian calendar; the Gregorian calendar starts on "
+                "15 October 1582."};
 }
 
-// ---- Islamic months that start on a close call ----------------------------
-
-bool NearMonthStartLimit(std::int32_t lunation) {
-    return std::fabs(NewMoonMinutesFromMonthStartLimit(lunation)) <= kUncertainNewMoonMinutes;
+// Form1 shows 0 0 0 for such a day.
+std::optional<Note> BeforeEraNote(const Conversion& c) {
+    if (!BeforeEra(CalendarOf(c.calendar), c.day)) return std::nullopt;
+    const CalendarName& name = TextsOf(c.calendar).name;
+    return Note{std::string("این روز پیش از آغاز تقویم ") + name.persian + " است و تاریخ " + name.persian + " ندارد.",
+                std::string("This day lies before the ") + name.english + " era and has no " + name.english +
+                    " date."};
 }
 
-// The new moon that starts the result's month decides every day of it; the
-// one that starts the next month decides whether the month's last day is
-// its last. Within the official lunar table the official calendar has
-// settled the day, and its note speaks instead.
-std::optional<Note> UncertainIslamicMonthNote(const ConvertedDate& date) {
-    if (date.calendar != TargetCalendar::Islamic) return std::nullopt;
-    if (date.dayNumber >= kOfficialIslamicFirstDay && date.dayNumber <= kOfficialIslamicLastDay) return std::nullopt;
-    const std::int32_t lunation = IslamicMonthLunation(date.dayNumber);
-    const std::int32_t next = CheckedAdd32(lunation, 1);
-    const bool lastDayOfMonth = IslamicMonthLunation(CheckedAdd32(date.dayNumber, 1)) != lunation;
-    if (!NearMonthStartLimit(lunation) && !(lastDayOfMonth && NearMonthStartLimit(next)))
+// ---- Months that start on a close call ------------------------------------
+
+// Within the official lunar table the official calendar has settled the
+// day, and its note speaks instead.
+std::optional<Note> CloseCallNote(const Conversion& c) {
+    const CalendarRow& calendar = CalendarOf(c.calendar);
+    if (calendar.onCloseCall == nullptr || FromOfficialTable(calendar.officialReading(c.day).source))
         return std::nullopt;
+    if (!calendar.onCloseCall(c.day)) return std::nullopt;
     return Note{"این تاریخ ممکن است یک روز جابه\u200Cجا باشد: ماه نو نزدیک ساعت ۳ به وقت جهانی است، همان مرزی که روز "
                 "آغاز ماه را تعیین می\u200Cکند؛ محاسبه\u200Cای دقیق\u200Cتر، و تقویم\u200Cهایی که بر رؤیت هلال استوارند، ممکن است روز "
                 "دیگری بدهند.",
@@ -183,18 +183,65 @@ std::optional<Note> UncertainIslamicMonthNote(const ConvertedDate& date) {
                 "may give another day."};
 }
 
+using MakeNote = std::optional<Note> (*)(const Conversion&);
+
+// In the order the window shows them.
+constexpr MakeNote kFromPersianNotes[] = {TypedOfficialDateNote, JulianResultNote, BeforeEraNote,
+                                          ResultOfficialLunarNote, CloseCallNote, NotYetPublishedNote};
+constexpr MakeNote kToPersianNotes[] = {ResultOfficialDateNote, JulianTypedNote, TypedOfficialLunarNote};
+
 }  // namespace
 
-std::string ResultNoteText(const ConvertedDate& date) {
+// ---- Iran's public holidays -------------------------------------------------
+
+std::vector<Note> HolidayNotes(JulianDayNumber day) {
     std::vector<Note> notes;
-    AddNote(notes, date, OfficialCalendarNote);
-    AddNote(notes, date, JulianCalendarNote);
-    AddNote(notes, date, BeforeHebrewEraNote);
-    AddNote(notes, date, OfficialLunarCalendarNote);
-    AddNote(notes, date, UncertainIslamicMonthNote);
-    AddNote(notes, date, UnpublishedLunarMonthNote);
-    AddHolidayNotes(notes, date.dayNumber);
-    return NotesText(notes);
+    for (const IranHoliday& holiday : IranHolidaysOn(day)) {
+        Note note{"تعطیل رسمی ایران: " + std::string(holiday.persianName),
+                  "Public holiday in Iran: " + std::string(holiday.englishName)};
+        if (holiday.known == HolidayDayKnown::kPublished) {
+            note.persian += " (روز آن در تقویم قمری رسمی ایران از پیش منتشر شده و هنوز تأیید نشده است)";
+            note.english += " (its day as Iran's official lunar calendar was published in advance, not yet confirmed)";
+        } else if (holiday.known == HolidayDayKnown::kEstimated) {
+            const Note figure = MonthStartFigure();
+            note.persian += " (روز آن برآوردی است و ماه رسمی ممکن است یک روز دیرتر آغاز شود؛ " + figure.persian + ")";
+            note.english += " (its day is estimated, and Iran's official month may begin a day later; " +
+                            figure.english + ")";
+        }
+        notes.push_back(std::move(note));
+    }
+    return notes;
+}
+
+std::string ResultNoteText(const Conversion& conversion) {
+    const std::span<const MakeNote> makers =
+        conversion.direction == Direction::kFromPersian ? std::span<const MakeNote>(kFromPersianNotes)
+                                                        : std::span<const MakeNote>(kToPersianNotes);
+    std::string text;
+    for (const MakeNote make : makers) {
+        // A note is an explanation beside a result that stands: a calendar
+        // error while working one out leaves that note out rather than
+        // failing the conversion the user already sees.
+        std::optional<Note> note;
+        try {
+            note = make(conversion);
+        } catch (const RuntimeError&) {
+        }
+        if (!note) continue;
+        if (!text.empty()) text += "\n\n";
+        text += note->persian + '\n' + note->english;
+    }
+    // Whichever way it was converted, the typed date's day.
+    std::vector<Note> holidays;
+    try {
+        holidays = HolidayNotes(conversion.day);
+    } catch (const RuntimeError&) {
+    }
+    for (const Note& note : holidays) {
+        if (!text.empty()) text += "\n\n";
+        text += note.persian + '\n' + note.english;
+    }
+    return text;
 }
 
 }  // namespace velmora::window

@@ -1,25 +1,30 @@
 #include "window/texts.h"
 
 #include "calendar/M_persian.h"
+#include "window/converter_columns.h"
 #include "window/persian_numbers.h"
 
 namespace velmora::window {
 namespace {
 
-constexpr AccessibleText kForm1AccessibleTexts[] = {
-    {"Text1", "Persian year", "Year of the Persian (Solar Hijri) date to convert"},
-    {"Text2", "Persian month", "Month of the Persian date to convert, 1 for Farvardin"},
-    {"Text3", "Persian day", "Day of the Persian date to convert"},
-    {"Text4", "Result year", "Year of the converted date; no conversion yet"},
-    {"Text5", "Result month", "Month of the converted date; no conversion yet"},
-    {"Text6", "Result day", "Day of the converted date; no conversion yet"},
-    {"Command1", nullptr, CalendarOf(TargetCalendar::Islamic).toDescription},
-    {"Command2", nullptr, CalendarOf(TargetCalendar::Gregorian).toDescription},
-    {"Command3", nullptr, CalendarOf(TargetCalendar::Hebrew).toDescription},
-    {"Command4", nullptr, "About Velmora"},
-    // Label5's name is always the calendar name it shows.
-    {"Label5", nullptr, "Calendar of the converted date"},
-};
+using columns::AroundCalendars;
+
+// The converter buttons' texts come from the calendar rows.
+constexpr auto kForm1AccessibleTexts = AroundCalendars(
+    std::array<AccessibleText, 6>{{
+        {"Text1", "Persian year", "Year of the Persian (Solar Hijri) date to convert"},
+        {"Text2", "Persian month", "Month of the Persian date to convert, 1 for Farvardin"},
+        {"Text3", "Persian day", "Day of the Persian date to convert"},
+        {"Text4", "Result year", "Year of the converted date; no conversion yet"},
+        {"Text5", "Result month", "Month of the converted date; no conversion yet"},
+        {"Text6", "Result day", "Day of the converted date; no conversion yet"},
+    }},
+    [](const CalendarTexts& texts, std::size_t) { return AccessibleText{texts.toButton, nullptr, texts.toDescription}; },
+    std::array<AccessibleText, 2>{{
+        {"Command4", nullptr, "About Velmora"},
+        // Label5's name is always the calendar name it shows.
+        {"Label5", nullptr, "Calendar of the converted date"},
+    }});
 
 constexpr AccessibleText kAboutAccessibleTexts[] = {
     {"cmdOK", nullptr, "Close the About box"},
@@ -27,18 +32,21 @@ constexpr AccessibleText kAboutAccessibleTexts[] = {
     {"picIcon", "Velmora icon", "The program's icon, a calendar page"},
 };
 
-constexpr AccessibleText kToPersianAccessibleTexts[] = {
-    {"txtYear", "Year", "Year of the date to convert to the Persian calendar"},
-    {"txtMonth", "Month", "Month of the date to convert"},
-    {"txtDay", "Day", "Day of the date to convert"},
-    {"txtPersianYear", "Persian year", "Year of the Persian date; no conversion yet"},
-    {"txtPersianMonth", "Persian month", "Month of the Persian date, 1 for Farvardin; no conversion yet"},
-    {"txtPersianDay", "Persian day", "Day of the Persian date; no conversion yet"},
-    {"cmdFromIslamic", nullptr, CalendarOf(TargetCalendar::Islamic).fromDescription},
-    {"cmdFromGregorian", nullptr, CalendarOf(TargetCalendar::Gregorian).fromDescription},
-    {"cmdFromHebrew", nullptr, CalendarOf(TargetCalendar::Hebrew).fromDescription},
-    {"lblCalendar", nullptr, "Calendar of the converted date"},
-};
+constexpr auto kToPersianAccessibleTexts = AroundCalendars(
+    std::array<AccessibleText, 6>{{
+        {"txtYear", "Year", "Year of the date to convert to the Persian calendar"},
+        {"txtMonth", "Month", "Month of the date to convert"},
+        {"txtDay", "Day", "Day of the date to convert"},
+        {"txtPersianYear", "Persian year", "Year of the Persian date; no conversion yet"},
+        {"txtPersianMonth", "Persian month", "Month of the Persian date, 1 for Farvardin; no conversion yet"},
+        {"txtPersianDay", "Persian day", "Day of the Persian date; no conversion yet"},
+    }},
+    [](const CalendarTexts& texts, std::size_t) {
+        return AccessibleText{texts.fromButton, nullptr, texts.fromDescription};
+    },
+    std::array<AccessibleText, 1>{{
+        {"lblCalendar", nullptr, "Calendar of the converted date"},
+    }});
 
 }  // namespace
 

@@ -3,7 +3,7 @@
 // sentences and what screen readers say of each control.
 #pragma once
 
-#include "window/calendars.h"
+#include "window/calendar_texts.h"
 #include "window/date_words.h"
 #include "window/window_design.h"
 

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string_view>
 
 namespace velmora::window {
 
@@ -71,6 +73,12 @@ struct WindowDesign {
     bool hasPosition;               // a design position of the client area
     int clientLeft, clientTop;      // twips from the screen's top-left corner
     std::span<const ControlDesign> controls;
+    // The child-window ID of the first control; each next row's is one more.
+    int firstControlId;
 };
+
+// The child-window ID of a control of design, by its name; nullopt for a
+// name the design does not have.
+std::optional<int> ControlId(const WindowDesign& design, std::string_view name);
 
 }  // namespace velmora::window

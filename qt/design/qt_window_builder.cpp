@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QHeaderView>
 #include <QScreen>
+#include <QTreeWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -118,6 +120,24 @@ QWidget* MakeLine(const ControlDesign& control, QWidget& window, double dpi) {
     return new DesignLine(from, to, penWidth, ToQColor(control.colour), &window);
 }
 
+// Rows under column headings, a whole row selected at a time; the arrow
+// keys, Home, End and the page keys move through it, and screen readers
+// read each row with its headings. The window that shows it sets its columns.
+QWidget* MakeList(const ControlDesign& control, QWidget& window) {
+    auto* list = new QTreeWidget(&window);
+    ApplyDirection(control, *list);
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setUniformRowHeights(true);
+    list->setAlternatingRowColors(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setFocusPolicy(Qt::StrongFocus);
+    list->header()->setSectionsMovable(false);
+    return list;
+}
+
 QWidget* MakeControl(const ControlDesign& control, QWidget& window, double dpi) {
     switch (control.kind) {
         case ControlKind::Label: return MakeLabel(control, window);
@@ -125,6 +145,7 @@ QWidget* MakeControl(const ControlDesign& control, QWidget& window, double dpi) 
         case ControlKind::CommandButton: return MakeButton(control, window);
         case ControlKind::PictureBox: return MakePicture(window);
         case ControlKind::Line: return MakeLine(control, window, dpi);
+        case ControlKind::List: return MakeList(control, window);
     }
     throw std::logic_error("unknown control kind");
 }

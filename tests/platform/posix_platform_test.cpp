@@ -2,6 +2,7 @@
 // and refuses, and how files are found and programs started.
 #include "platform_test_support.h"
 #include "posix/file_registry.h"
+#include "posix/posix_clock.h"
 #include "posix/posix_file_lookup.h"
 #include "posix/posix_launcher.h"
 
@@ -222,6 +223,30 @@ TEST(PosixLauncherTest, RaisesWhenItCannotStart) {
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_FALSE(fs::exists(noShebang + ".ran")) << "text without #! is not handed to a shell";
+}
+
+// The local time follows TZ: Tehran has kept UTC+3:30 all year since 2022.
+TEST(PosixClockTest, LocalTimeIsTheUtcTimeInTheTimeZone) {
+    ScopedEnvironment environment;
+    environment.Set("TZ", "Asia/Tehran");
+    ::tzset();
+    PosixClock clock;
+    const auto minutes = [](const CivilTime& t) {
+        using namespace std::chrono;
+        const sys_days day{year{t.year} / month{static_cast<unsigned>(t.month)} / static_cast<unsigned>(t.day)};
+        return day.time_since_epoch().count() * 1440 + t.hour * 60 + t.minute;
+    };
+    long difference = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {  // again if a minute turned in between
+        const CivilTime utc = clock.UtcNow();
+        const CivilTime local = clock.LocalNow();
+        if (clock.UtcNow().minute != utc.minute) continue;
+        difference = minutes(local) - minutes(utc);
+        break;
+    }
+    EXPECT_EQ(difference, 210);
+    environment.Set("TZ", nullptr);
+    ::tzset();
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include "qt/Form1.h"
 #include "platform/alert.h"
 #include "platform/services.h"
+#include "platform/posix/posix_file_saver.h"
 #include "qt/program_lifetime.h"
+#include "tests/support/fixed_clock.h"
 
 #include <QLineEdit>
 #include <QTextBlock>
@@ -61,7 +63,9 @@ struct FakeServices {
     EmptyRegistry registry;
     NoFiles files;
     RecordingLauncher launcher;
-    platform::Services services{alert, registry, files, launcher};
+    FixedClock clock;
+    platform::PosixFileSaver saver;  // the program's own, into a test's folder
+    platform::Services services{alert, registry, files, launcher, clock, saver};
 };
 
 // A rectangle worked out at 96 DPI as it stands at dpi, which must be 96 or

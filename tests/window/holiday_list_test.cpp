@@ -1,6 +1,7 @@
 // The holiday notes and the year list's rows, against days worked out by
 // hand from the official tables.
 #include "window/holiday_list.h"
+#include "window/result_notes.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // conversion reads and writes, the error report and the focus after it, the
 // About box's one instance, and the program's lifetime.
 #include "window/converter_window.h"
-#include "window/program_lifetime.h"
+#include "window/program_life.h"
 #include "tests/support/fixed_clock.h"
 
 #include <gmock/gmock.h>
@@ -286,6 +286,16 @@ const char* const kUncertainIslamic = "This date may differ by a day";
 const char* const kOfficialLunar = "In Iran's official lunar calendar this day is ";
 const char* const kPublished = "The official date is as published in advance by the Center for Calendar.";
 const char* const kNotYetPublished = "Iran's official lunar calendar for this month is not yet published.";
+// Holidays of the official calendars: arithmetic 1404/12/30 is 20 March 2026,
+// officially 1404/12/29; arithmetic 1403/12/30 carries to 20 March 2025,
+// officially 1403/12/30; 1432/10/1 and 1443/10/1 are Eid al-Fitr.
+const char* const kOilDay = "Public holiday in Iran: Oil Nationalization Day";
+const char* const kYearEnd = "Public holiday in Iran: Year-end holiday";
+const char* const kNowruz = "Public holiday in Iran: Nowruz";
+const char* const kEidAlFitr = "Public holiday in Iran: Eid al-Fitr";
+const char* const kEidAlFitrPublished =
+    "Public holiday in Iran: Eid al-Fitr (its day as Iran's official lunar calendar was published in advance, not "
+    "yet confirmed)";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ResultNotes,
@@ -297,18 +307,18 @@ INSTANTIATE_TEST_SUITE_P(
                  {std::string(kOfficial14040510) + "1447/2/7 Islamic", "Iran's official lunar calendar", kPublished},
                  1},
         NoteCase{"1404", "5", "10", kHebrewButton, {std::string(kOfficial14040510) + "5785/11/7 Hebrew"}},
-        NoteCase{"1404", "12", "30", kGregorianButton, {kNotOfficial}},
-        NoteCase{"1404", "12", "30", kIslamicButton, {kNotOfficial}},
-        NoteCase{"1404", "12", "30", kHebrewButton, {kNotOfficial}},
+        NoteCase{"1404", "12", "30", kGregorianButton, {kNotOfficial, kOilDay}},
+        NoteCase{"1404", "12", "30", kIslamicButton, {kNotOfficial, kOilDay}},
+        NoteCase{"1404", "12", "30", kHebrewButton, {kNotOfficial, kOilDay}},
         // Official 1210 is a leap year and its 30 Esfand the day before the
         // published Nowruz of 21 March 1832; the arithmetic carries it to 19 March.
         NoteCase{"1210", "12", "30", kGregorianButton,
                  {"In the official Iranian calendar, 1210/12/30 is another day: 1832/3/20 Gregorian"}},
         // Official 1403 is a leap year: its 30 Esfand is the arithmetic 1404/1/1.
         // In the official lunar calendar 20 March 2025 is 1446/9/19.
-        NoteCase{"1403", "12", "30", kGregorianButton, {}},
-        NoteCase{"1403", "12", "30", kIslamicButton, {kOfficialLunar + std::string("1446/9/19")}},
-        NoteCase{"1403", "12", "30", kHebrewButton, {}}, NoteCase{"1405", "9", "17", kGregorianButton, {}},
+        NoteCase{"1403", "12", "30", kGregorianButton, {kYearEnd}},
+        NoteCase{"1403", "12", "30", kIslamicButton, {kOfficialLunar + std::string("1446/9/19"), kYearEnd}},
+        NoteCase{"1403", "12", "30", kHebrewButton, {kYearEnd}}, NoteCase{"1405", "9", "17", kGregorianButton, {}},
         NoteCase{"1405", "9", "17", kIslamicButton, {}}, NoteCase{"1405", "9", "17", kHebrewButton, {}},
         // Carried through the arithmetic: no date in either calendar.
         NoteCase{"1382", "0", "0", kGregorianButton, {}},
@@ -326,18 +336,21 @@ INSTANTIATE_TEST_SUITE_P(
         // Within it the official calendar settles the close calls: 1432/10/1
         // (lunation 1381) is official 1432/10/1, and 1437/9/1 (lunation 1440)
         // official 1437/8/30 (the table: 1437/9 began on 7 June 2016).
-        NoteCase{"1390", "6", "9", kIslamicButton, {}},
+        NoteCase{"1390", "6", "9", kIslamicButton, {kEidAlFitr}},
         NoteCase{"1395", "3", "17", kIslamicButton, {kOfficialLunar + std::string("1437/8/30")}},
         // Official lunar dates from the table: 1446/9 began on 2 March 2025,
         // 1443/10 on 3 May 2022, 1447/10 (published) on 21 March 2026, and
         // 1448/6 on 11 November 2026 with 30 days; the table ends on 9 March 2027.
         NoteCase{"1403", "12", "12", kIslamicButton, {kOfficialLunar + std::string("1446/9/1 (Sunday 1 Ramadan 1446)")}},
         NoteCase{"1403", "12", "12", kGregorianButton, {}}, NoteCase{"1403", "12", "12", kHebrewButton, {}},
-        NoteCase{"1401", "2", "13", kIslamicButton, {kOfficialLunar + std::string("1443/10/1")}},
-        NoteCase{"1405", "1", "1", kIslamicButton, {kOfficialLunar + std::string("1447/10/1"), kPublished}, 1},
+        NoteCase{"1401", "2", "13", kIslamicButton, {kOfficialLunar + std::string("1443/10/1"), kEidAlFitr}},
+        // Nowruz 1405 and Eid al-Fitr 1447 on one day, each named.
+        NoteCase{"1405", "1", "1", kIslamicButton,
+                 {kOfficialLunar + std::string("1447/10/1"), kPublished, kNowruz, kEidAlFitrPublished}, 3},
         NoteCase{"1405", "9", "18", kIslamicButton, {}},
         NoteCase{"1405", "12", "18", kIslamicButton, {}},
-        NoteCase{"1405", "12", "19", kIslamicButton, {kNotYetPublished}},
+        // Eid al-Fitr 1448 on 10 March 2027, the day after the table ends.
+        NoteCase{"1405", "12", "19", kIslamicButton, {kNotYetPublished, kEidAlFitrPublished}},
         NoteCase{"1406", "6", "1", kIslamicButton, {kNotYetPublished}},
         NoteCase{"1406", "6", "1", kGregorianButton, {}}));
 
@@ -565,16 +578,16 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ToPersianNotes,
     ::testing::Values(
         ToPersianNoteCase{"2025", "3", "20", {"1404", "1", "1"},
-                          {"In the official Iranian calendar this day is 1403/12/30."}},
+                          {"In the official Iranian calendar this day is 1403/12/30.", kYearEnd}},
         ToPersianNoteCase{"2025", "3", "21", {"1404", "1", "2"},
-                          {"In the official Iranian calendar this day is 1404/1/1."}},
-        ToPersianNoteCase{"2026", "3", "21", {"1405", "1", "1"}, {}},
+                          {"In the official Iranian calendar this day is 1404/1/1.", kNowruz}},
+        ToPersianNoteCase{"2026", "3", "21", {"1405", "1", "1"}, {kNowruz, kEidAlFitrPublished}},
         ToPersianNoteCase{"1582", "10", "4", {"961", "7", "22"}, {kReadAsJulian}},
         ToPersianNoteCase{"1582", "10", "15", {"961", "7", "23"}, {}},
         // 20 March 2025 (1404/1/1) is officially 1446/9/19, the computed
         // calendar's 1446/9/20.
         ToPersianNoteCase{"1446", "9", "19", {"1403", "12", "29"},
-                          {"In Iran's official lunar calendar, 1446/9/19 is another day: 1404/1/1 Persian"},
+                          {"In Iran's official lunar calendar, 1446/9/19 is another day: 1404/1/1 Persian", kOilDay},
                           kFromIslamic},
         ToPersianNoteCase{"1424", "4", "8", {"1382", "3", "19"}, {}, kFromIslamic}));
 
@@ -649,6 +662,163 @@ TEST(ProgramLifetimeRule, EndsOnceWhenTheLastLoadedWindowIsUnloaded) {
     lifetime.Unloaded(&about);
     lifetime.Unloaded(&about);
     EXPECT_EQ(ends, 1);
+}
+
+bool HasControl(const WindowDesign& design, std::string_view name) { return ControlId(design, name).has_value(); }
+
+// Every button, box and label a toolkit wires from a converter design is a
+// control of that window, with a screen-reader text for each button: a row added to the calendar table cannot leave a dead button.
+TEST(ConverterDesigns, NameOnlyControlsOfTheirWindow) {
+    Fixture f;
+    f.form.Menu_Click(MenuCommand::OpenToPersian);
+    for (const ConverterPane* pane : {static_cast<const ConverterPane*>(&f.form),
+                                      static_cast<const ConverterPane*>(f.form.ToPersianWindow())}) {
+        const ConverterDesign& d = pane->Design();
+        SCOPED_TRACE(d.window.caption);
+        ASSERT_EQ(d.buttons.size(), kCalendars.size());
+        for (std::size_t i = 0; i < d.buttons.size(); ++i) {
+            EXPECT_EQ(d.buttons[i].calendar, kCalendars[i].id);
+            EXPECT_TRUE(HasControl(d.window, d.buttons[i].control)) << d.buttons[i].control;
+            EXPECT_TRUE(std::any_of(d.accessibleTexts.begin(), d.accessibleTexts.end(),
+                                    [&](const AccessibleText& t) { return t.control == std::string_view(d.buttons[i].control); }));
+        }
+        for (const char* box : d.resultBoxes) EXPECT_TRUE(HasControl(d.window, box)) << box;
+        for (const InputBox& input : d.inputs) EXPECT_TRUE(HasControl(d.window, input.box) && HasControl(d.window, input.heading));
+        for (const Buddy& buddy : d.buddies) EXPECT_TRUE(HasControl(d.window, buddy.label) && HasControl(d.window, buddy.box));
+        EXPECT_TRUE(HasControl(d.window, d.resultLabel));
+    }
+}
+
+TEST(Form1Logic, EscapeDismissesAShownNoteAndNothingElse) {
+    Fixture f;
+    f.Type("1404", "5", "10");
+    f.form.Command2_Click();
+    EXPECT_TRUE(f.form.Escape_Pressed());
+    EXPECT_FALSE(f.form.Escape_Pressed());
+}
+
+// ---- Today and the holiday list ------------------------------------------
+
+// The fixed clock's local day against the dates Ctrl+T types. The arithmetic
+// 1404/1/1 is 20 March 2025, and the arithmetic 1404 is a leap year.
+struct TodayCase {
+    platform::CivilTime local;
+    std::vector<std::string> persian;  // Form1's boxes
+    std::int16_t currentYear;          // the official Persian year of the day
+};
+
+class Today : public ::testing::TestWithParam<TodayCase> {};
+
+TEST_P(Today, FillsTheBoxesAndPicksTheYearOfTheList) {
+    const TodayCase& c = GetParam();
+    Fixture f;
+    f.clock.local = c.local;
+    f.form.Menu_Click(MenuCommand::FillToday);
+    EXPECT_EQ((std::vector<std::string>{f.view.texts["Text1"], f.view.texts["Text2"], f.view.texts["Text3"]}), c.persian);
+    f.form.Menu_Click(MenuCommand::OpenToPersian);
+    f.form.ToPersianWindow()->Menu_Click(MenuCommand::FillToday);
+    auto& t = f.toPersianView.texts;
+    EXPECT_EQ((std::vector<std::string>{t["txtYear"], t["txtMonth"], t["txtDay"]}),
+              (std::vector<std::string>{FormatInt16(c.local.year), FormatInt16(c.local.month), FormatInt16(c.local.day)}));
+    f.view.texts["Text1"] = "";  // no year typed: the current one
+    f.form.Menu_Click(MenuCommand::OpenHolidayList);
+    EXPECT_EQ(f.holidayView.texts["txtYear"], FormatInt16(c.currentYear));
+    EXPECT_TRUE(f.alert.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Today,
+                         ::testing::Values(TodayCase{{2025, 3, 19, 23, 59, 0}, {"1403", "12", "29"}, 1403},
+                                           TodayCase{{2025, 3, 20, 0, 0, 0}, {"1404", "1", "1"}, 1403},
+                                           TodayCase{{2026, 3, 20, 12, 0, 0}, {"1404", "12", "30"}, 1404},
+                                           TodayCase{{2026, 3, 21, 9, 30, 0}, {"1405", "1", "1"}, 1405}));
+
+// The list opened from Form1: its year, rows, message and commands.
+struct HolidayListFixture : Fixture {
+    HolidayListWindow& Open(const char* typedYear) {
+        view.texts["Text1"] = typedYear;
+        form.Menu_Click(MenuCommand::OpenHolidayList);
+        return *form.HolidayList();
+    }
+    void ListTyped(const char* year) {
+        holidayView.texts["txtYear"] = year;
+        form.HolidayList()->cmdShow_Click();
+    }
+};
+
+TEST(HolidayListLogic, OpensOnTheTypedYearOnceAndClosesOnEsc) {
+    HolidayListFixture f;
+    HolidayListWindow& list = f.Open("1405");
+    EXPECT_TRUE(f.holidayView.loaded);
+    EXPECT_EQ(f.holidayView.focused, "txtYear");
+    EXPECT_EQ(f.holidayView.texts["txtYear"], "1405");
+    EXPECT_EQ(f.holidayView.rows.size(), 30u);
+    EXPECT_EQ(f.holidayView.texts["lblMessage"], "");
+    EXPECT_TRUE(f.holidayView.commandsEnabled);
+    EXPECT_EQ(&f.Open("1404"), &list);  // one instance, now on 1404
+    EXPECT_EQ(f.holidayView.texts["txtYear"], "1404");
+    EXPECT_EQ(f.holidayView.loads, 1);
+    EXPECT_TRUE(list.Escape_Pressed());
+    EXPECT_FALSE(f.holidayView.loaded);
+}
+
+// Outside 1369..1498 a message stands in for the rows, and there is nothing
+// to copy or save; an estimated year says how far its lunar days may be off.
+TEST(HolidayListLogic, SaysWhyAYearHasNoRowsAndWhenDaysAreEstimated) {
+    struct Case {
+        const char* year;
+        bool rows;
+        const char* message;  // in its English line
+    };
+    const Case cases[] = {{"1368", false, "Public holidays are listed for the years 1369 to 1498 only"},
+                          {"1369", true, ""},
+                          {"1498", true, "may begin a day later: in 1423-1446"},
+                          {"1499", false, "Public holidays are listed for the years 1369 to 1498 only"},
+                          {"-32768", false, "Public holidays are listed"}};
+    HolidayListFixture f;
+    f.Open("1405");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.year);
+        f.holidayView.clipboard.clear();
+        f.ListTyped(c.year);
+        EXPECT_EQ(!f.holidayView.rows.empty(), c.rows);
+        EXPECT_EQ(f.holidayView.commandsEnabled, c.rows);
+        EXPECT_THAT(f.holidayView.texts["lblMessage"], HasSubstr(c.message));
+        f.form.HolidayList()->Menu_Click(MenuCommand::CopyHolidayList);
+        EXPECT_EQ(f.holidayView.clipboard.empty(), !c.rows);
+    }
+    EXPECT_TRUE(f.alert.shown.empty());
+}
+
+TEST(HolidayListLogic, AYearThatIsNoNumberGetsTheInputReportAndKeepsTheList) {
+    HolidayListFixture f;
+    f.Open("1405");
+    f.ListTyped("۱۴۰۵x");
+    ASSERT_EQ(f.alert.shown.size(), 1u);
+    EXPECT_THAT(f.alert.shown[0], StartsWith("Type mismatch in the YEAR box\n"));
+    EXPECT_EQ(f.holidayView.focused, "txtYear");
+    EXPECT_EQ(f.holidayView.rows.size(), 30u);
+    EXPECT_EQ(f.form.HolidayList()->ListedYear(), std::optional<std::int16_t>(1405));
+}
+
+// The file holds the listed year, stamped with the clock's UTC time; a
+// cancelled dialog saves nothing and a failed save says why.
+TEST(HolidayListLogic, SavesTheListedYearOrSaysWhyItCannot) {
+    HolidayListFixture f;
+    f.Open("1405");
+    f.holidayView.texts["txtYear"] = "1406";  // typed, not listed
+    f.form.HolidayList()->Menu_Click(MenuCommand::SaveCalendarFile);
+    EXPECT_EQ(f.holidayView.proposed, "iran-holidays-1405.ics");
+    EXPECT_TRUE(f.saver.files.empty());
+    f.holidayView.savePath = "/somewhere/h.ics";
+    f.form.HolidayList()->Menu_Click(MenuCommand::SaveCalendarFile);
+    const std::string& file = f.saver.files["/somewhere/h.ics"];
+    EXPECT_THAT(file, HasSubstr("DTSTART;VALUE=DATE:20260321\r\n"));
+    EXPECT_THAT(file, HasSubstr("DTSTAMP:20260321T060000Z\r\n"));
+    f.saver.failure = "Cannot save /somewhere/h.ics: Permission denied";
+    f.form.HolidayList()->Menu_Click(MenuCommand::SaveCalendarFile);
+    ASSERT_EQ(f.alert.shown.size(), 1u);
+    EXPECT_THAT(f.alert.shown[0], StartsWith("Cannot save /somewhere/h.ics: Permission denied\n"));
+    EXPECT_THAT(f.alert.shown[0], HasSubstr("ذخیره نشد"));
 }
 
 }  // namespace

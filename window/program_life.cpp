@@ -1,4 +1,4 @@
-#include "window/program_lifetime.h"
+#include "window/program_life.h"
 
 namespace velmora::window {
 
