@@ -1,7 +1,7 @@
 #include "qt/Form1.h"
 
 #include "qt/design/qt_window_builder.h"
-#include "qt/modeless_window.h"
+#include "qt/qt_modeless_window.h"
 #include "window/converter_designs.h"
 
 #include <QPushButton>

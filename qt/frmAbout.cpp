@@ -2,7 +2,7 @@
 
 #include "qt/app_icon.h"
 #include "qt/design/qt_window_builder.h"
-#include "qt/modeless_window.h"
+#include "qt/qt_modeless_window.h"
 #include "window/about_design.h"
 #include "window/texts.h"
 

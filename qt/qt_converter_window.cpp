@@ -3,7 +3,7 @@
 #include "qt/app_icon.h"
 #include "qt/bidi_paragraphs.h"
 #include "qt/design/qt_window_builder.h"
-#include "qt/modeless_window.h"
+#include "qt/qt_modeless_window.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -23,24 +23,18 @@ constexpr int kIconSizeAt96 = 32;
 
 AboutWindow::AboutWindow(HINSTANCE instance, HWND hiddenOwner, platform::Services& services,
                          window::ProgramLifetime& lifetime, Accessibility& accessibility)
-    : DesignedWindow(window::kAboutDesign, kStyle, kExStyle),
-      instance_(instance),
-      lifetime_(lifetime),
-      logic_(*this, services) {
-    Create(instance, kAboutClass, hiddenOwner, &AboutControlId, nullptr, {"Label1"});
+    : DesignedWindow(window::kAboutDesign, kStyle, kExStyle, lifetime), instance_(instance), logic_(*this, services) {
+    Create(instance, kAboutClass, hiddenOwner, nullptr, {"Label1"});
     ShowIcon(WindowDpi(hwnd()));
     ::SendMessageW(controls_.Control("cmdOK"), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-    for (const window::AccessibleText& text : window::AboutAccessibleTexts()) {
-        const HWND control = controls_.Control(text.control);
-        if (text.name != nullptr) accessibility.SetName(control, text.name);
-        accessibility.SetDescription(control, text.description);
-    }
+    Describe(accessibility, window::AboutAccessibleTexts());
 }
 
 LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case DM_GETDEFID:
-            return MAKELRESULT(kIdCmdOK, DC_HASDEFID);  // Enter presses cmdOK
+            // Enter presses cmdOK.
+            return MAKELRESULT(*window::ControlId(window::kAboutDesign, "cmdOK"), DC_HASDEFID);
         case WM_CLOSE:
             logic_.cmdOK_Click();  // the close button acts as cmdOK
             return 0;
@@ -71,11 +65,11 @@ void AboutWindow::ShowIcon(UINT dpi) {
 void AboutWindow::OnCommand(int id, int notification) {
     if (notification != BN_CLICKED) return;
     // Esc arrives as IDCANCEL: cmdOK is also the cancel button.
-    if (id == kIdCmdOK || id == IDCANCEL) logic_.cmdOK_Click();
-    if (id == kIdCmdSysInfo) logic_.cmdSysInfo_Click();
+    if (id == window::ControlId(window::kAboutDesign, "cmdOK") || id == IDCANCEL) logic_.cmdOK_Click();
+    if (id == window::ControlId(window::kAboutDesign, "cmdSysInfo")) logic_.cmdSysInfo_Click();
 }
 
-bool AboutWindow::IsLoaded() const { return ::IsWindowVisible(hwnd()) != FALSE; }
+bool AboutWindow::IsLoaded() const { return IsShown(); }
 
 void AboutWindow::Load(bool atDesignPosition) {
     if (!atDesignPosition) return;
@@ -84,17 +78,9 @@ void AboutWindow::Load(bool atDesignPosition) {
     PlaceClientAt(POINT{window::TwipsToPixels(design.clientLeft, dpi), window::TwipsToPixels(design.clientTop, dpi)});
 }
 
-void AboutWindow::ShowAndRaise() {
-    ::ShowWindow(hwnd(), SW_SHOW);
-    ::SetForegroundWindow(hwnd());
-    RestoreFocus();  // whether or not the system activated it just now
-    lifetime_.Loaded(this);
-}
+void AboutWindow::ShowAndRaise() { ShowModeless(); }
 
-void AboutWindow::Unload() {
-    ::ShowWindow(hwnd(), SW_HIDE);
-    lifetime_.Unloaded(this);
-}
+void AboutWindow::Unload() { Hide(); }
 
 void AboutWindow::Focus(std::string_view control) { SetFocusTo(controls_.Control(control)); }
 

@@ -31,7 +31,6 @@ private:
     void ShowIcon(UINT dpi);
 
     HINSTANCE instance_;
-    window::ProgramLifetime& lifetime_;
     window::frmAbout logic_;
     HICON icon_ = nullptr;
 };

@@ -1,68 +1,23 @@
 #include "win32/control_ids.h"
 
-#include <stdexcept>
-#include <string>
+#include "window/about_design.h"
+#include "window/converter_designs.h"
+#include "window/holiday_list_design.h"
 
 namespace velmora::win32 {
-namespace {
 
-struct NamedId {
-    std::string_view name;
-    int id;
-};
-
-constexpr NamedId kForm1Ids[] = {
-    {"Text1", kIdText1},       {"Text2", kIdText2},       {"Text3", kIdText3},       {"Text4", kIdText4},
-    {"Text5", kIdText5},       {"Text6", kIdText6},       {"Command1", kIdCommand1}, {"Command2", kIdCommand2},
-    {"Command3", kIdCommand3}, {"Command4", kIdCommand4}, {"Label1", kIdLabel1},     {"Label2", kIdLabel2},
-    {"Label3", kIdLabel3},     {"Label4", kIdLabel4},     {"Label5", kIdLabel5},
-};
-
-constexpr NamedId kAboutIds[] = {
-    {"cmdOK", kIdCmdOK},
-    {"cmdSysInfo", kIdCmdSysInfo},
-    {"picIcon", kIdPicIcon},
-    {"lblTitle", kIdLblTitle},
-    {"lblVersion", kIdLblVersion},
-    {"lblDescription", kIdLblDescription},
-    {"lblDisclaimer", kIdLblDisclaimer},
-    {"Label1", kIdAboutLabel1},
-};
-
-constexpr NamedId kToPersianIds[] = {
-    {"txtYear", kIdTxtYear},
-    {"txtMonth", kIdTxtMonth},
-    {"txtDay", kIdTxtDay},
-    {"txtPersianYear", kIdTxtPersianYear},
-    {"txtPersianMonth", kIdTxtPersianMonth},
-    {"txtPersianDay", kIdTxtPersianDay},
-    {"cmdFromIslamic", kIdCmdFromIslamic},
-    {"cmdFromGregorian", kIdCmdFromGregorian},
-    {"cmdFromHebrew", kIdCmdFromHebrew},
-    {"lblPrompt", kIdLblPrompt},
-    {"lblYear", kIdLblYear},
-    {"lblMonth", kIdLblMonth},
-    {"lblDay", kIdLblDay},
-    {"lblCalendar", kIdLblCalendar},
-};
-
-constexpr NamedId kHolidayListIds[] = {
-    {"txtYear", kIdHolidayYear},    {"lstHolidays", kIdHolidayList}, {"lblMessage", kIdHolidayMessage},
-    {"cmdShow", kIdHolidayShow},    {"lblYear", kIdHolidayYearLabel},
-};
-
-template <std::size_t N>
-int Find(const NamedId (&table)[N], std::string_view name) {
-    for (const NamedId& entry : table)
-        if (entry.name == name) return entry.id;
-    throw std::logic_error("no control ID for " + std::string(name));
+const char* ControlName(const window::WindowDesign& design, int id) {
+    for (const window::ControlDesign& control : design.controls)
+        if (window::ControlId(design, control.name) == id) return control.name;
+    return nullptr;
 }
 
-}  // namespace
-
-int Form1ControlId(std::string_view name) { return Find(kForm1Ids, name); }
-int AboutControlId(std::string_view name) { return Find(kAboutIds, name); }
-int ToPersianControlId(std::string_view name) { return Find(kToPersianIds, name); }
-int HolidayListControlId(std::string_view name) { return Find(kHolidayListIds, name); }
+const window::WindowDesign* DesignOfClass(std::wstring_view className) {
+    if (className == kForm1Class) return &window::Form1ConverterDesign().window;
+    if (className == kToPersianClass) return &window::ToPersianConverterDesign().window;
+    if (className == kAboutClass) return &window::kAboutDesign;
+    if (className == kHolidayListClass) return &window::kHolidayListDesign;
+    return nullptr;
+}
 
 }  // namespace velmora::win32

@@ -7,8 +7,9 @@
 
 namespace velmora::win32 {
 
-DesignedWindow::DesignedWindow(const window::WindowDesign& design, DWORD style, DWORD exStyle)
-    : controls_(design), style_(style), exStyle_(exStyle) {}
+DesignedWindow::DesignedWindow(const window::WindowDesign& design, DWORD style, DWORD exStyle,
+                               window::ProgramLifetime& lifetime)
+    : controls_(design), style_(style), exStyle_(exStyle), lifetime_(lifetime) {}
 
 DesignedWindow::~DesignedWindow() {
     if (hwnd_ != nullptr) {
@@ -30,17 +31,41 @@ void DesignedWindow::RegisterWindowClass(HINSTANCE instance, const wchar_t* name
     if (::RegisterClassExW(&windowClass) == 0) throw std::runtime_error("cannot register window class");
 }
 
-void DesignedWindow::Create(HINSTANCE instance, const wchar_t* className, HWND owner,
-                            int (*idOf)(std::string_view), const POINT* clientTopLeft,
+void DesignedWindow::Create(HINSTANCE instance, const wchar_t* className, HWND owner, const POINT* clientTopLeft,
                             std::initializer_list<std::string_view> selectableLabels, HMENU menu) {
     const std::wstring caption = Utf8ToWide(controls_.design().caption);
     hwnd_ = ::CreateWindowExW(exStyle_, className, caption.c_str(), style_, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, owner, menu, instance, this);
     if (hwnd_ == nullptr) throw std::runtime_error("cannot create window");
     const UINT dpi = WindowDpi(hwnd_);
-    controls_.Build(hwnd_, dpi, idOf, selectableLabels);
+    controls_.Build(hwnd_, dpi, selectableLabels);
     FitClientArea(dpi, nullptr);
     if (clientTopLeft != nullptr) PlaceClientAt(*clientTopLeft);
+}
+
+void DesignedWindow::Describe(Accessibility& accessibility, std::span<const window::AccessibleText> texts) {
+    for (const window::AccessibleText& text : texts) {
+        const HWND control = controls_.Control(text.control);
+        if (text.name != nullptr) accessibility.SetName(control, text.name);
+        accessibility.SetDescription(control, text.description);
+    }
+}
+
+void DesignedWindow::Show(int showCommand) {
+    ::ShowWindow(hwnd_, showCommand);
+    ::UpdateWindow(hwnd_);
+    lifetime_.Loaded(this);
+}
+
+void DesignedWindow::ShowModeless() {
+    Show(SW_SHOW);
+    ::SetForegroundWindow(hwnd_);
+    RestoreFocus();  // whether or not the system activated it just now
+}
+
+void DesignedWindow::Hide() {
+    ::ShowWindow(hwnd_, SW_HIDE);
+    lifetime_.Unloaded(this);
 }
 
 void DesignedWindow::PlaceClientAt(POINT screen) {

@@ -24,19 +24,18 @@ constexpr SaveFileKind kCalendarFile{L"iCalendar (*.ics)", L"ics"};
 
 HolidayListWindow::HolidayListWindow(HINSTANCE instance, platform::Services& services,
                                                window::ProgramLifetime& lifetime, Accessibility& accessibility)
-    : DesignedWindow(window::kHolidayListDesign, kStyle, kExStyle),
-      lifetime_(lifetime),
+    : DesignedWindow(window::kHolidayListDesign, kStyle, kExStyle, lifetime),
       accessibility_(accessibility),
       logic_(*this, services),
       menus_(window::HolidayListMenus()) {
-    Create(instance, kHolidayListClass, nullptr, &HolidayListControlId, nullptr, {}, menus_.menu());
+    Create(instance, kHolidayListClass, nullptr, nullptr, {}, menus_.menu());
     menus_.AttachTo(hwnd());
     list_.Attach(controls_.Control("lstHolidays"), WindowDpi(hwnd()));
-    for (const window::AccessibleText& text : window::HolidayListAccessibleTexts()) {
-        const HWND control = controls_.Control(text.control);
-        if (text.name != nullptr) accessibility_.SetName(control, text.name);
-        accessibility_.SetDescription(control, text.description);
-    }
+    Describe(accessibility_, window::HolidayListAccessibleTexts());
+}
+
+int HolidayListWindow::IdOf(std::string_view control) const {
+    return window::ControlId(window::kHolidayListDesign, control).value_or(0);
 }
 
 LRESULT HolidayListWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -45,7 +44,7 @@ LRESULT HolidayListWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             Unload();
             return 0;
         case DM_GETDEFID:  // Enter lists the year, as cmdShow does
-            return MAKELRESULT(HolidayListControlId("cmdShow"), DC_HASDEFID);
+            return MAKELRESULT(IdOf("cmdShow"), DC_HASDEFID);
         case WM_MEASUREITEM: {
             auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             if (menus_.Measure(item) || list_.Measure(item, ::GetDlgItem(hwnd(), static_cast<int>(item.CtlID))))
@@ -91,7 +90,7 @@ void HolidayListWindow::OnCommand(int id, int notification) {
         logic_.Menu_Click(*command);
         return;
     }
-    if (notification == BN_CLICKED && (id == IDOK || id == HolidayListControlId("cmdShow"))) logic_.cmdShow_Click();
+    if (notification == BN_CLICKED && (id == IDOK || id == IdOf("cmdShow"))) logic_.cmdShow_Click();
 }
 
 std::string HolidayListWindow::Text(std::string_view control) {
@@ -137,20 +136,5 @@ std::optional<std::string> HolidayListWindow::AskSavePath(std::string_view propo
     return WideToUtf8(*path);
 }
 
-bool HolidayListWindow::IsLoaded() const { return ::IsWindowVisible(hwnd()) != FALSE; }
-
-void HolidayListWindow::Load() {}  // the window stays made between shows
-
-void HolidayListWindow::ShowAndRaise() {
-    ::ShowWindow(hwnd(), SW_SHOW);
-    ::SetForegroundWindow(hwnd());
-    RestoreFocus();  // whether or not the system activated it just now
-    lifetime_.Loaded(this);
-}
-
-void HolidayListWindow::Unload() {
-    ::ShowWindow(hwnd(), SW_HIDE);
-    lifetime_.Unloaded(this);
-}
 
 }  // namespace velmora::win32

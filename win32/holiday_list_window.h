@@ -9,7 +9,7 @@
 #include "win32/holiday_report_list.h"
 #include "win32/menu_bar.h"
 #include "window/holiday_window.h"
-#include "window/program_lifetime.h"
+#include "window/program_life.h"
 
 namespace velmora::win32 {
 
@@ -33,12 +33,13 @@ private:
     void SetCopyEnabled(bool enabled) override;
     void SetRows(const std::vector<window::HolidayRow>& rows) override;
     std::optional<std::string> AskSavePath(std::string_view proposedName) override;
-    bool IsLoaded() const override;
-    void Load() override;
-    void ShowAndRaise() override;
-    void Unload() override;
+    bool IsLoaded() const override { return IsShown(); }
+    void Load() override {}  // the window stays made between shows
+    void ShowAndRaise() override { ShowModeless(); }
+    void Unload() override { Hide(); }
 
-    window::ProgramLifetime& lifetime_;
+    int IdOf(std::string_view control) const;
+
     Accessibility& accessibility_;
     window::HolidayListWindow logic_;
     MenuBar menus_;

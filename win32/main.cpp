@@ -25,11 +25,7 @@ HWND DesignedTopWindow(HWND target) {
     const HWND top = target != nullptr ? ::GetAncestor(target, GA_ROOT) : nullptr;
     wchar_t className[32] = {};
     if (top == nullptr || ::GetClassNameW(top, className, 32) == 0) return nullptr;
-    const std::wstring_view name(className);
-    return name == win32::kForm1Class || name == win32::kAboutClass || name == win32::kToPersianClass ||
-                   name == win32::kHolidayListClass
-               ? top
-               : nullptr;
+    return win32::DesignOfClass(className) != nullptr ? top : nullptr;
 }
 
 int RunMessageLoop() {

@@ -31,7 +31,8 @@ void ResultNote::RegisterWindowClass(HINSTANCE instance) {
     ::RegisterClassExW(&windowClass);
 }
 
-ResultNote::ResultNote(HINSTANCE instance, HWND owner, Accessibility& accessibility) : accessibility_(accessibility) {
+ResultNote::ResultNote(HINSTANCE instance, HWND owner, Accessibility& accessibility)
+    : accessibility_(accessibility), ownerActive_(::GetActiveWindow() == owner) {
     hwnd_ = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kResultNoteClass, L"", WS_POPUP | WS_BORDER, 0, 0,
                               0, 0, owner, nullptr, instance, this);
     accessibility.SetName(hwnd_, "Result note");
@@ -59,7 +60,7 @@ void ResultNote::Show(std::string_view utf8, POINT topLeft, UINT dpi) {
         dpi_ = dpi;
         font_ = CreateDesignFont(window::Tahoma(kFontPoints), dpi);
     }
-    Resume(topLeft);
+    if (ownerActive_) Resume(topLeft);
     Accessibility::Announce(hwnd_);
     ::NotifyWinEvent(EVENT_SYSTEM_ALERT, hwnd_, OBJID_CLIENT, CHILDID_SELF);
 }
@@ -85,23 +86,21 @@ POINT NotePositionBelow(HWND window, HWND firstResult) {
     return POINT{boxes.left, below.y + Scaled(kNoteGapAt96, WindowDpi(window))};
 }
 
-// The note waits while its owner is minimised or disabled by a message box.
+// The note waits while its owner is not the active window, is minimised or
+// is disabled by a message box: it stays above other windows, and so it
+// would cover the box or another window of the program.
 void ResultNote::FollowOwner(HWND owner, UINT message, WPARAM wParam, POINT topLeft) {
     switch (message) {
+        case WM_ACTIVATE: ownerActive_ = LOWORD(wParam) != WA_INACTIVE; break;
         case WM_MOVE:
-            if (::IsWindowVisible(hwnd_)) Resume(topLeft);
-            break;
         case WM_SIZE:
-            if (wParam == SIZE_MINIMIZED) Suspend();
-            else if (::IsWindowEnabled(owner)) Resume(topLeft);
-            break;
-        case WM_ENABLE:
-            if (wParam == FALSE) Suspend();
-            else if (!::IsIconic(owner)) Resume(topLeft);
-            break;
-        default:
-            break;
+        case WM_ENABLE: break;
+        default: return;
     }
+    const bool minimised = message == WM_SIZE ? wParam == SIZE_MINIMIZED : ::IsIconic(owner) != FALSE;
+    const bool enabled = message == WM_ENABLE ? wParam != FALSE : ::IsWindowEnabled(owner) != FALSE;
+    if (ownerActive_ && enabled && !minimised) Resume(topLeft);
+    else Suspend();
 }
 
 bool ResultNote::DismissIfShown() {

@@ -1,6 +1,7 @@
 // The note on the last result: a small popup below the result boxes that
 // never takes the focus. Its window text is the note, for screen readers and
-// tools that read it; a click on it, or Esc in Form1, dismisses it.
+// tools that read it; a click on it, or Esc in its window, dismisses it. It
+// shows only while its window is the active one.
 #pragma once
 
 #include "win32/accessibility.h"
@@ -34,9 +35,9 @@ public:
     void Suspend();
     void Resume(POINT topLeft);
 
-    // Follows its owner window's moves, minimising and disabling (by a
-    // message box): called with each of the owner's messages and where the
-    // note goes now.
+    // Follows its owner window's moves, activation, minimising and
+    // disabling (by a message box): called with each of the owner's
+    // messages and where the note goes now.
     void FollowOwner(HWND owner, UINT message, WPARAM wParam, POINT topLeft);
 
     // Hides a shown note; true when it showed.
@@ -55,6 +56,7 @@ private:
     Accessibility& accessibility_;
     HWND hwnd_ = nullptr;
     bool pending_ = false;
+    bool ownerActive_;
     HFONT font_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::wstring text_;

@@ -161,8 +161,7 @@ std::wstring WindowText(HWND hwnd) {
     return text;
 }
 
-void DesignedControls::Build(HWND parent, UINT dpi, int (*idOf)(std::string_view name),
-                             std::initializer_list<std::string_view> selectableLabels) {
+void DesignedControls::Build(HWND parent, UINT dpi, std::initializer_list<std::string_view> selectableLabels) {
     std::vector<const ControlDesign*> order;
     for (const ControlDesign& control : design_.controls)
         if (control.kind != ControlKind::Line) order.push_back(&control);
@@ -175,10 +174,11 @@ void DesignedControls::Build(HWND parent, UINT dpi, int (*idOf)(std::string_view
         const bool selectable = control->kind == ControlKind::Label &&
                                 std::find(selectableLabels.begin(), selectableLabels.end(), control->name) !=
                                     selectableLabels.end();
+        const auto id = static_cast<INT_PTR>(window::ControlId(design_, control->name).value());
         const HWND hwnd = ::CreateWindowExW(
             ExStyleOf(*control) | (control->kind == ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0),
             ClassOf(control->kind, selectable), caption.c_str(), StyleOf(*control, selectable), 0, 0, 0, 0, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(idOf(control->name))), instance, nullptr);
+            reinterpret_cast<HMENU>(id), instance, nullptr);
         if (hwnd == nullptr) throw std::runtime_error(std::string("cannot create control ") + control->name);
         controls_.push_back({control, hwnd, nullptr});
     }

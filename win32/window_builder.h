@@ -32,12 +32,11 @@ public:
     DesignedControls(const DesignedControls&) = delete;
     DesignedControls& operator=(const DesignedControls&) = delete;
 
-    // Creates the controls as children of parent at dpi; idOf gives each
-    // control's child-window ID by name. The labels named in
-    // selectableLabels are read-only edit controls without a border, so
-    // that their text can be selected and copied.
-    void Build(HWND parent, UINT dpi, int (*idOf)(std::string_view name),
-               std::initializer_list<std::string_view> selectableLabels = {});
+    // Creates the controls as children of parent at dpi, each with the ID
+    // of its design row (ControlId). The labels named in selectableLabels
+    // are read-only edit controls without a border, so that their text can
+    // be selected and copied.
+    void Build(HWND parent, UINT dpi, std::initializer_list<std::string_view> selectableLabels = {});
 
     // Places the controls and makes their fonts for a new DPI.
     void Layout(UINT dpi);

@@ -5,7 +5,7 @@
 # table; the file is read back by Python's iCalendar parser.
 
 HOLIDAYS=VelmoraHolidays
-HOL_YEAR=701 HOL_LIST=702 HOL_MESSAGE=703 HOL_SHOW=704
+HOL_YEAR=txtYear HOL_LIST=lstHolidays HOL_MESSAGE=lblMessage HOL_SHOW=cmdShow
 TASUA_PERSIAN="تعطیل رسمی ایران: تاسوعای حسینی"
 TASUA_ENGLISH="Public holiday in Iran: Tasua"
 PUBLISHED="published in advance"
@@ -91,6 +91,10 @@ check_today() {
   keys_for_result "$COMMAND2"
   [ "$(text_of $TEXT4) $(text_of $TEXT5) $(text_of $TEXT6)" = "$today" ] ||
     fail "Ctrl+T's Persian date converts to '$(results)', today is $today"
+  # «به هجری شمسی» closes, so that the year box below is the list's own.
+  focus_window "$TO_PERSIAN_TITLE"
+  keys Escape Escape
+  wait_for window_closed "$TO_PERSIAN" || fail "Esc did not close $TO_PERSIAN_TITLE"
 }
 
 rows_are() { [ "$(probe rows $HOL_LIST)" = "$1" ]; }

@@ -1,17 +1,18 @@
 // Answers the window tests' questions about the running Velmora windows, from
 // another process under the same Wine prefix, and prints the answer as UTF-8:
 //
-//   window_probe text <id>   text of control <id> of the visible Form1 or
-//                            About box (exit 2 when there is no such control)
-//   window_probe sel <id>    "<start> <end>" of that edit control's selection
-//   window_probe focus       "<id> <class>": the control with the keyboard
+//   window_probe text <name> text of the control of that design name in the
+//                            visible Form1, About box or «به هجری شمسی»
+//                            (exit 2 when there is no such control)
+//   window_probe sel <name>  "<start> <end>" of that edit control's selection
+//   window_probe focus       "<name> <class>": the control with the keyboard
 //                            focus in Velmora's window thread and the class
 //                            of its top-level window
 //   window_probe msgbox      text of the open message box titled "Velmora"
 //   window_probe windows     "<class>\t<title>" of each visible Velmora
 //                            top-level window (message boxes as #32770)
 //   window_probe note        text of the visible result note
-//   window_probe rect <id>   "<left> <top> <width> <height>" of that control
+//   window_probe rect <name> "<left> <top> <width> <height>" of that control
 //                            in its window's client area
 //   window_probe client <class>  "<width> <height>" of the client area of
 //                            the visible window of that class
@@ -19,11 +20,12 @@
 //   window_probe menu        "bar" while Velmora's menu bar is selected,
 //                            "popup" while one of its menus is open
 //   window_probe foreground  title of the foreground window
-//   window_probe rows <id>   the number of rows of that list view
+//   window_probe rows <name> the number of rows of that list view
 //
 // Prints nothing where there is nothing to report. Queries go out with
 // SendMessageTimeout, which a window inside a modal loop (a message box)
-// still answers, and which gives up on a hung one.
+// still answers, and which gives up on a hung one. Controls are found by
+// the IDs that the program gives them from their design rows.
 #include "win32/control_ids.h"
 
 #include <windows.h>
@@ -41,6 +43,7 @@ using velmora::win32::kForm1Class;
 using velmora::win32::kHolidayListClass;
 using velmora::win32::kResultNoteClass;
 using velmora::win32::kToPersianClass;
+namespace window = velmora::window;
 
 // The class of the standard dialog that a message box is.
 constexpr wchar_t kDialogClass[] = L"#32770";
@@ -87,7 +90,8 @@ BOOL CALLBACK CollectVelmoraWindow(HWND window, LPARAM list) {
     if (!::IsWindowVisible(window)) return TRUE;
     const std::wstring name = ClassOf(window);
     if (name == kForm1Class || name == kAboutClass || name == kToPersianClass || name == kHolidayListClass ||
-        name == kResultNoteClass || IsMessageBox(window))
+        name == kResultNoteClass ||
+        IsMessageBox(window))
         reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     return TRUE;
 }
@@ -105,17 +109,15 @@ HWND VisibleWindowOf(const wchar_t* className) {
     return nullptr;
 }
 
-HWND ControlOf(int id) {
-    for (const wchar_t* owner : {kForm1Class, kAboutClass, kToPersianClass, kHolidayListClass})
-        if (HWND window = VisibleWindowOf(owner))
-            if (HWND control = ::GetDlgItem(window, id)) return control;
+HWND ControlOf(const std::string& name) {
+    for (const wchar_t* owner : {kForm1Class, kAboutClass, kToPersianClass, kHolidayListClass}) {
+        const HWND window = VisibleWindowOf(owner);
+        const window::WindowDesign* design = velmora::win32::DesignOfClass(owner);
+        for (const window::ControlDesign& control : design->controls)
+            if (window != nullptr && control.name == name)
+                if (HWND found = ::GetDlgItem(window, *window::ControlId(*design, name))) return found;
+    }
     return nullptr;
-}
-
-int ParseId(const char* text) {
-    char* end = nullptr;
-    const long id = std::strtol(text, &end, 0);
-    return *end == '\0' ? static_cast<int>(id) : -1;
 }
 
 // The state of the thread that owns all of Velmora's windows, whether or
@@ -167,8 +169,11 @@ int ClientSize(const std::string& className) {
 int Focus() {
     GUITHREADINFO info;
     if (!VelmoraThreadInfo(info) || info.hwndFocus == nullptr) return kExitNotFound;
-    Print(std::to_wstring(::GetDlgCtrlID(info.hwndFocus)) + L" " +
-          ClassOf(::GetAncestor(info.hwndFocus, GA_ROOT)));
+    const std::wstring owner = ClassOf(::GetAncestor(info.hwndFocus, GA_ROOT));
+    const window::WindowDesign* design = velmora::win32::DesignOfClass(owner);
+    const char* name = design != nullptr ? velmora::win32::ControlName(*design, ::GetDlgCtrlID(info.hwndFocus)) : nullptr;
+    const std::string control = name != nullptr ? name : std::to_string(::GetDlgCtrlID(info.hwndFocus));
+    Print(std::wstring(control.begin(), control.end()) + L" " + owner);
     return 0;
 }
 
@@ -195,7 +200,7 @@ int Run(int argc, char** argv) {
     if (command == "clipboard") return Clipboard();
     if (argc != 3) return kExitUsage;
     if (command == "client") return ClientSize(argv[2]);
-    HWND control = ControlOf(ParseId(argv[2]));
+    HWND control = ControlOf(argv[2]);
     if (control == nullptr) return kExitNotFound;
     if (command == "text") {
         Print(TextOf(control));

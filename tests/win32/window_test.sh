@@ -18,22 +18,25 @@ PROGRAM=$(realpath "$1")
 PROBE=$(realpath "$2")
 MARKER=$(realpath "$3")
 
-# Window classes, titles and control IDs, as win32/control_ids.h fixes them.
+# Window classes as win32/control_ids.h fixes them, and titles. Controls go
+# by their design names: the probe finds each by the ID the program gives it.
 FORM1=VelmoraForm1
 ABOUT=VelmoraAbout
 FORM1_TITLE=Velmora
 ABOUT_TITLE="About MyApp"
-TEXT1=101 TEXT2=102 TEXT3=103 TEXT4=104 TEXT5=105 TEXT6=106
-COMMAND1=201 COMMAND2=202 COMMAND3=203 COMMAND4=204
-LABEL5=305
-CMD_OK=1 PIC_ICON=402 CMD_SYS_INFO=401
+TEXT1=Text1 TEXT2=Text2 TEXT3=Text3 TEXT4=Text4 TEXT5=Text5 TEXT6=Text6
+COMMAND1=Command1 COMMAND2=Command2 COMMAND3=Command3 COMMAND4=Command4
+LABEL5=Label5
+CMD_OK=cmdOK PIC_ICON=picIcon CMD_SYS_INFO=cmdSysInfo
 # Form1's focus order, which Tab walks forwards and Shift+Tab backwards.
 FOCUS_ORDER=("$TEXT1" "$COMMAND1" "$TEXT2" "$TEXT3" "$TEXT4" "$TEXT5" "$TEXT6" "$COMMAND2" "$COMMAND3" "$COMMAND4")
 # The window "به هجری شمسی" and its focus order.
 TO_PERSIAN=VelmoraToPersian
 TO_PERSIAN_TITLE="به هجری شمسی"
-TXT_YEAR=501 TXT_MONTH=502 TXT_DAY=503 TXT_P_YEAR=504 TXT_P_MONTH=505 TXT_P_DAY=506
-CMD_FROM_ISLAMIC=511 CMD_FROM_GREGORIAN=512 CMD_FROM_HEBREW=513 LBL_CALENDAR=525
+TXT_YEAR=txtYear TXT_MONTH=txtMonth TXT_DAY=txtDay
+TXT_P_YEAR=txtPersianYear TXT_P_MONTH=txtPersianMonth TXT_P_DAY=txtPersianDay
+CMD_FROM_ISLAMIC=cmdFromIslamic CMD_FROM_GREGORIAN=cmdFromGregorian CMD_FROM_HEBREW=cmdFromHebrew
+LBL_CALENDAR=lblCalendar
 TO_PERSIAN_FOCUS_ORDER=("$TXT_YEAR" "$TXT_MONTH" "$TXT_DAY" "$CMD_FROM_ISLAMIC" "$CMD_FROM_GREGORIAN"
   "$CMD_FROM_HEBREW" "$TXT_P_YEAR" "$TXT_P_MONTH" "$TXT_P_DAY")
 PERSIAN_NAME="هجری شمسی"
@@ -47,7 +50,7 @@ CONVERSIONS=(
   "1382 3 19     $COMMAND2 space  | 2003 6 9   ميلادي -"
   "1382 3 19     $COMMAND1 Return | 1424 4 8   قمري -"
   "1382 3 19     $COMMAND3 space  | 5763 10 9  هبريو -"
-  "۱۴۰۳ ۱ ۱      $COMMAND2 Return | 2024 3 20  ميلادي -"
+  "۱۴۰۳ ۱ ۱      $COMMAND2 Return | 2024 3 20  ميلادي Public holiday in Iran: Nowruz"
   "1403 7 12     $COMMAND3 space  | 5785 1 1   هبريو -"
   "1 1 1         $COMMAND2 space  | 622 3 19   ميلادي Julian"
   "1404 5 10     $COMMAND2 space  | 2025 7 31  ميلادي 2025/8/1"
