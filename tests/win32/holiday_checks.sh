@@ -96,13 +96,13 @@ rows_are() { [ "$(probe rows $HOL_LIST)" = "$1" ]; }
 save_dialog_open() { [[ $(probe focus) == *" #32770" ]]; }
 
 # The events of an iCalendar file as Python's parser reads them: how many,
-# on how many days, and the days of Eid al-Fitr.
+# on how many days, and the days of Eid al-Fitr (its first day, named so).
 ics_summary() {
   /usr/bin/python3 - "$1" <<'PY'
 import sys, icalendar
 events = icalendar.Calendar.from_ical(open(sys.argv[1], "rb").read()).walk("VEVENT")
 days = {e.decoded("DTSTART") for e in events}
-fitr = sorted(e.decoded("DTSTART").isoformat() for e in events if "Eid al-Fitr" in str(e.get("DESCRIPTION")))
+fitr = sorted(e.decoded("DTSTART").isoformat() for e in events if str(e.get("SUMMARY")) == "عید سعید فطر")
 print(len(events), len(days), *fitr)
 PY
 }
