@@ -2,6 +2,7 @@
 
 #include "window/about_design.h"
 #include "window/converter_designs.h"
+#include "window/holiday_list_design.h"
 
 namespace velmora::win32 {
 
@@ -15,6 +16,7 @@ const window::WindowDesign* DesignOfClass(std::wstring_view className) {
     if (className == kForm1Class) return &window::Form1ConverterDesign().window;
     if (className == kToPersianClass) return &window::ToPersianConverterDesign().window;
     if (className == kAboutClass) return &window::kAboutDesign;
+    if (className == kHolidayListClass) return &window::kHolidayListDesign;
     return nullptr;
 }
 

@@ -17,11 +17,16 @@ inline constexpr wchar_t kForm1Class[] = L"VelmoraForm1";
 inline constexpr wchar_t kAboutClass[] = L"VelmoraAbout";
 inline constexpr wchar_t kToPersianClass[] = L"VelmoraToPersian";
 inline constexpr wchar_t kResultNoteClass[] = L"VelmoraResultNote";
+inline constexpr wchar_t kHolidayListClass[] = L"VelmoraHolidays";
 
 // Menu items, the same in every menu bar: the menu design's commands in order.
 inline constexpr int kIdMenuOpenToPersian = 601;
 inline constexpr int kIdMenuCopyResult = 602;
 inline constexpr int kIdMenuAbout = 603;
+inline constexpr int kIdMenuOpenHolidayList = 604;
+inline constexpr int kIdMenuFillToday = 605;
+inline constexpr int kIdMenuCopyHolidayList = 606;
+inline constexpr int kIdMenuSaveCalendarFile = 607;
 
 // The name of the control of design with that ID (window::ControlId's
 // inverse); null when none has it.

@@ -19,6 +19,10 @@ Form1Window::Form1Window(HINSTANCE instance, HWND hiddenOwner, platform::Service
           [=, this, &services, &lifetime, &accessibility]() -> window::frmToPersian& {
               toPersian_ = std::make_unique<ToPersianWindow>(instance, services, lifetime, accessibility);
               return toPersian_->logic();
+          },
+          [=, this, &services, &lifetime, &accessibility]() -> window::HolidayListWindow& {
+              holidayList_ = std::make_unique<HolidayListWindow>(instance, services, lifetime, accessibility);
+              return holidayList_->logic();
           }) {
     SetFocusTo(controls_.Control("Text1"));
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "win32/about_window.h"
+#include "win32/holiday_list_window.h"
 #include "win32/to_persian_window.h"
 #include "win32/win32_converter_window.h"
 #include "window/converter_window.h"
@@ -29,6 +30,7 @@ private:
     window::Form1 logic_;
     std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<ToPersianWindow> toPersian_;
+    std::unique_ptr<HolidayListWindow> holidayList_;
 };
 
 }  // namespace velmora::win32

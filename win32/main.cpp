@@ -51,6 +51,8 @@ void RegisterWindowClasses(HINSTANCE instance) {
     win32::DesignedWindow::RegisterWindowClass(instance, win32::kAboutClass, nullptr, nullptr);
     win32::DesignedWindow::RegisterWindowClass(instance, win32::kToPersianClass, icon(::GetSystemMetrics(SM_CXICON)),
                                                icon(::GetSystemMetrics(SM_CXSMICON)));
+    win32::DesignedWindow::RegisterWindowClass(instance, win32::kHolidayListClass,
+                                               icon(::GetSystemMetrics(SM_CXICON)), icon(::GetSystemMetrics(SM_CXSMICON)));
     win32::ResultNote::RegisterWindowClass(instance);
 }
 

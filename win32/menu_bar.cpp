@@ -33,6 +33,10 @@ int IdOf(window::MenuCommand command) {
         case window::MenuCommand::OpenToPersian: return kIdMenuOpenToPersian;
         case window::MenuCommand::CopyResult: return kIdMenuCopyResult;
         case window::MenuCommand::About: return kIdMenuAbout;
+        case window::MenuCommand::OpenHolidayList: return kIdMenuOpenHolidayList;
+        case window::MenuCommand::FillToday: return kIdMenuFillToday;
+        case window::MenuCommand::CopyHolidayList: return kIdMenuCopyHolidayList;
+        case window::MenuCommand::SaveCalendarFile: return kIdMenuSaveCalendarFile;
     }
     return 0;
 }
@@ -100,7 +104,9 @@ void MenuBar::SetEnabled(window::MenuCommand command, bool enabled) {
 
 std::optional<window::MenuCommand> MenuBar::CommandOf(int id) {
     for (const window::MenuCommand command :
-         {window::MenuCommand::OpenToPersian, window::MenuCommand::CopyResult, window::MenuCommand::About})
+         {window::MenuCommand::OpenToPersian, window::MenuCommand::CopyResult, window::MenuCommand::About,
+          window::MenuCommand::OpenHolidayList, window::MenuCommand::FillToday, window::MenuCommand::CopyHolidayList,
+          window::MenuCommand::SaveCalendarFile})
         if (IdOf(command) == id) return command;
     return std::nullopt;
 }

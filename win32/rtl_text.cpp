@@ -10,6 +10,7 @@ namespace {
 UINT DrawFlags(RightToLeftFormat format) {
     UINT flags = DT_RTLREADING | (format.centred ? DT_CENTER : DT_RIGHT);
     flags |= format.wrap ? DT_WORDBREAK : DT_SINGLELINE;
+    if (format.ellipsis) flags |= DT_END_ELLIPSIS;
     if (!format.accessKey) flags |= DT_NOPREFIX;
     else if (format.hideAccessKey) flags |= DT_HIDEPREFIX;
     return flags;

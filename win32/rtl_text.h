@@ -22,6 +22,7 @@ struct RightToLeftFormat {
     bool wrap = true;              // break lines between words to fit the width
     bool accessKey = false;        // '&' marks the access key, which is underlined
     bool hideAccessKey = false;    // ... but not shown (keyboard cues off)
+    bool ellipsis = false;         // a line too long for the box ends in "..."
 };
 
 // Draws text right to left in box with font, in the DC's text colour on a

@@ -4,6 +4,7 @@
 #include "win32/text_encoding.h"
 #include "window/geometry.h"
 
+#include <commctrl.h>
 #include <uxtheme.h>
 #include <vssym32.h>
 
@@ -46,6 +47,10 @@ DWORD StyleOf(const ControlDesign& control, bool selectable) {
             // A picture box is a stop in the focus order, as the design's tab
             // index has it.
             return kChild | WS_TABSTOP | SS_ICON | SS_CENTERIMAGE | SS_NOTIFY;
+        case ControlKind::List:
+            // Rows drawn by the window (WM_DRAWITEM), one selected at a time.
+            return kChild | WS_TABSTOP | LVS_REPORT | LVS_OWNERDRAWFIXED | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                   LVS_NOSORTHEADER;
         case ControlKind::Line:
             break;
     }
@@ -53,7 +58,9 @@ DWORD StyleOf(const ControlDesign& control, bool selectable) {
 }
 
 // Persian captions read right to left; numbers in the text boxes do not.
+// A list draws its own rows.
 DWORD ExStyleOf(const ControlDesign& control) {
+    if (control.kind == ControlKind::List) return WS_EX_CLIENTEDGE;
     return control.rightToLeft ? WS_EX_RTLREADING : 0;
 }
 
@@ -62,6 +69,7 @@ const wchar_t* ClassOf(ControlKind kind, bool selectable) {
     switch (kind) {
         case ControlKind::TextBox: return L"EDIT";
         case ControlKind::CommandButton: return L"BUTTON";
+        case ControlKind::List: return WC_LISTVIEWW;
         default: return L"STATIC";
     }
 }

@@ -39,7 +39,7 @@ const WindowDesign kHolidayListDesign{
     .clientLeft = 0,
     .clientTop = 0,
     .controls = kControls,
-    .firstControlId = 600,
+    .firstControlId = 700,  // clear of the menu items' IDs (601...)
 };
 
 std::span<const AccessibleText> HolidayListAccessibleTexts() { return kAccessibleTexts; }

@@ -20,6 +20,7 @@
 //   window_probe menu        "bar" while Velmora's menu bar is selected,
 //                            "popup" while one of its menus is open
 //   window_probe foreground  title of the foreground window
+//   window_probe rows <name> the number of rows of that list view
 //
 // Prints nothing where there is nothing to report. Queries go out with
 // SendMessageTimeout, which a window inside a modal loop (a message box)
@@ -29,6 +30,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -37,6 +40,7 @@ namespace {
 
 using velmora::win32::kAboutClass;
 using velmora::win32::kForm1Class;
+using velmora::win32::kHolidayListClass;
 using velmora::win32::kResultNoteClass;
 using velmora::win32::kToPersianClass;
 namespace window = velmora::window;
@@ -85,7 +89,8 @@ bool IsMessageBox(HWND window) { return ClassOf(window) == kDialogClass && TextO
 BOOL CALLBACK CollectVelmoraWindow(HWND window, LPARAM list) {
     if (!::IsWindowVisible(window)) return TRUE;
     const std::wstring name = ClassOf(window);
-    if (name == kForm1Class || name == kAboutClass || name == kToPersianClass || name == kResultNoteClass ||
+    if (name == kForm1Class || name == kAboutClass || name == kToPersianClass || name == kHolidayListClass ||
+        name == kResultNoteClass ||
         IsMessageBox(window))
         reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     return TRUE;
@@ -105,7 +110,7 @@ HWND VisibleWindowOf(const wchar_t* className) {
 }
 
 HWND ControlOf(const std::string& name) {
-    for (const wchar_t* owner : {kForm1Class, kAboutClass, kToPersianClass}) {
+    for (const wchar_t* owner : {kForm1Class, kAboutClass, kToPersianClass, kHolidayListClass}) {
         const HWND window = VisibleWindowOf(owner);
         const window::WindowDesign* design = velmora::win32::DesignOfClass(owner);
         for (const window::ControlDesign& control : design->controls)
@@ -119,7 +124,7 @@ HWND ControlOf(const std::string& name) {
 // not Wine thinks it is in the foreground.
 bool VelmoraThreadInfo(GUITHREADINFO& info) {
     HWND form = nullptr;
-    for (const wchar_t* name : {kForm1Class, kAboutClass, kToPersianClass})
+    for (const wchar_t* name : {kForm1Class, kAboutClass, kToPersianClass, kHolidayListClass})
         if (form == nullptr) form = ::FindWindowW(name, nullptr);
     if (form == nullptr) return false;
     info = GUITHREADINFO{};
@@ -207,6 +212,11 @@ int Run(int argc, char** argv) {
         ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
         Print(std::to_wstring(rect.left) + L" " + std::to_wstring(rect.top) + L" " +
               std::to_wstring(rect.right - rect.left) + L" " + std::to_wstring(rect.bottom - rect.top));
+        return 0;
+    }
+    if (command == "rows") {
+        // A message without a pointer: nothing to marshal across processes.
+        Print(std::to_wstring(::SendMessageW(control, LVM_GETITEMCOUNT, 0, 0)));
         return 0;
     }
     if (command == "sel") {

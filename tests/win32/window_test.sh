@@ -50,7 +50,7 @@ CONVERSIONS=(
   "1382 3 19     $COMMAND2 space  | 2003 6 9   ميلادي -"
   "1382 3 19     $COMMAND1 Return | 1424 4 8   قمري -"
   "1382 3 19     $COMMAND3 space  | 5763 10 9  هبريو -"
-  "۱۴۰۳ ۱ ۱      $COMMAND2 Return | 2024 3 20  ميلادي -"
+  "۱۴۰۳ ۱ ۱      $COMMAND2 Return | 2024 3 20  ميلادي Public holiday in Iran: Nowruz"
   "1403 7 12     $COMMAND3 space  | 5785 1 1   هبريو -"
   "1 1 1         $COMMAND2 space  | 622 3 19   ميلادي Julian"
   "1404 5 10     $COMMAND2 space  | 2025 7 31  ميلادي 2025/8/1"
@@ -455,6 +455,8 @@ check_close_form_first() {
   [ "$(cat "$SESSION_DIR/app.status")" = 0 ] || fail "the program ended with status $(cat "$SESSION_DIR/app.status")"
 }
 
+source "$(dirname "$0")/holiday_checks.sh"
+
 start_seconds=$SECONDS
 session_start
 PROGRAM_LOADER=$(wine_loader_for "$PROGRAM")
@@ -470,6 +472,10 @@ check_errors
 check_copy
 check_menu_keys
 check_to_persian
+check_holiday_notes
+check_holiday_note_to_persian
+check_today
+check_holiday_list
 check_about
 check_sys_info
 check_close_form_first
