@@ -95,6 +95,10 @@ int Weekday(JulianDayNumber day) {
 
 bool IsJulianCalendarDay(JulianDayNumber day) { return day <= kLastJulianCalendarDay; }
 
+bool ReadsInJulianCalendar(const CalendarRow& calendar, JulianDayNumber day) {
+    return calendar.julianBeforeReform && IsJulianCalendarDay(day);
+}
+
 bool BeforeEra(const CalendarRow& calendar, JulianDayNumber day) {
     return calendar.firstDay && day < *calendar.firstDay;
 }

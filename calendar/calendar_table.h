@@ -125,9 +125,13 @@ bool IsDate(const CalendarRow& calendar, const DateFields& date);
 // 0 = Sunday .. 6 = Saturday.
 int Weekday(JulianDayNumber day);
 
-// True for the days that the Gregorian row reads in the Julian calendar: up
-// to 4 October 1582.
+// True for the days up to 4 October 1582, the last day of the Julian
+// calendar in civil use.
 bool IsJulianCalendarDay(JulianDayNumber day);
+
+// True when the calendar reads day in the Julian calendar (the Gregorian
+// row, up to 4 October 1582).
+bool ReadsInJulianCalendar(const CalendarRow& calendar, JulianDayNumber day);
 
 // True when a day lies before the first day of the calendar's era.
 bool BeforeEra(const CalendarRow& calendar, JulianDayNumber day);

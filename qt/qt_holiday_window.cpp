@@ -3,7 +3,7 @@
 #include "qt/app_icon.h"
 #include "qt/bidi_paragraphs.h"
 #include "qt/design/qt_window_builder.h"
-#include "qt/modeless_window.h"
+#include "qt/qt_modeless_window.h"
 #include "window/holiday_list_design.h"
 
 #include <QClipboard>
@@ -19,6 +19,8 @@
 namespace velmora::ui {
 
 namespace {
+
+constexpr int kNameColumn = 3;
 
 QStringList Columns(const window::HolidayColumns& c) {
     return {ToQString(c.persianDate), ToQString(c.gregorianDate), ToQString(c.lunarDate), ToQString(c.name),
@@ -37,6 +39,15 @@ HolidayWindow::HolidayWindow(platform::Services& services, double dpi)
     DescribeControls(window::HolidayListAccessibleTexts(), *this);
     Control<QLabel>(*this, "lblYear").setBuddy(&Control<QLineEdit>(*this, "txtYear"));
     list_.setHeaderLabels(Columns(window::HolidayColumnHeadings(true)));
+    // The dates and how the day is known fit their widest text; the name
+    // takes the rest of the width, a long one on more lines.
+    list_.setWordWrap(true);
+    list_.setUniformRowHeights(false);
+    QHeaderView& header = *list_.header();
+    header.setStretchLastSection(false);
+    header.setDefaultAlignment(Qt::AlignAbsolute | Qt::AlignRight | Qt::AlignVCenter);
+    for (int column = 0; column < list_.columnCount(); ++column)
+        header.setSectionResizeMode(column, column == kNameColumn ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
     menus_ = new MenuBar(*this, window::HolidayListMenus(),
                          [this](window::MenuCommand command) { logic_.Menu_Click(command); });
     FitToDesignedArea(*this);
@@ -81,20 +92,21 @@ void HolidayWindow::SetCopyEnabled(bool enabled) {
     menus_->SetEnabled(window::MenuCommand::SaveCalendarFile, enabled);
 }
 
-// Each cell reads in Persian; its English words are its tool tip and what a
-// screen reader says of it beyond them. The columns fit their widest text.
+// Each cell reads in Persian; its English words are what a screen reader
+// says of it beyond them, and its tool tip gives both in full, as a long
+// name does not fit its column.
 void HolidayWindow::SetRows(const std::vector<window::HolidayRow>& rows) {
     list_.clear();
     for (const window::HolidayRow& row : rows) {
-        auto* item = new QTreeWidgetItem(&list_, Columns(row.persian));
+        const QStringList persian = Columns(row.persian);
         const QStringList english = Columns(row.english);
+        auto* item = new QTreeWidgetItem(&list_, persian);
         for (int column = 0; column < english.size(); ++column) {
-            item->setToolTip(column, english[column]);
+            item->setToolTip(column, ParagraphsAsHtml(persian[column] + '\n' + english[column], false));
             item->setData(column, Qt::AccessibleDescriptionRole, english[column]);
         }
     }
     list_.setEnabled(!rows.empty());
-    list_.header()->resizeSections(QHeaderView::ResizeToContents);
     if (!rows.empty()) list_.setCurrentItem(list_.topLevelItem(0));
 }
 

@@ -1,7 +1,7 @@
 // The life of the program's modeless windows in Qt (the About box, «به
-// هجری شمسی» and «تعطیلات رسمی سال»): made on first use, counted among the program's windows from
-// then on, shown and brought forward, and hidden on unload with the
-// instance kept for the next show.
+// هجری شمسی» and «تعطیلات رسمی سال»): made on first use, counted among the
+// program's windows from then on, shown and brought forward, and hidden on
+// unload with the instance kept for the next show.
 #pragma once
 
 #include "qt/program_lifetime.h"

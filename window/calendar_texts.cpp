@@ -11,7 +11,7 @@ MonthName MonthNameOf(CalendarId id, const DateFields& date) {
 }
 
 CalendarName NameOf(CalendarId id, JulianDayNumber day) {
-    if (CalendarOf(id).julianBeforeReform && IsJulianCalendarDay(day)) return kJulianName;
+    if (ReadsInJulianCalendar(CalendarOf(id), day)) return kJulianName;
     return TextsOf(id).name;
 }
 

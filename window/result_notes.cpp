@@ -139,18 +139,14 @@ std::optional<Note> NotYetPublishedNote(const Conversion& c) {
 
 // ---- Julian dates and the era ----------------------------------------------
 
-bool ReadInJulianCalendar(const Conversion& c) {
-    return CalendarOf(c.calendar).julianBeforeReform && IsJulianCalendarDay(c.day);
-}
-
 std::optional<Note> JulianResultNote(const Conversion& c) {
-    if (!ReadInJulianCalendar(c)) return std::nullopt;
+    if (!ReadsInJulianCalendar(CalendarOf(c.calendar), c.day)) return std::nullopt;
     return Note{"این تاریخ به تقویم ژولینی است؛ تقویم گرگوری از ۱۵ اکتبر ۱۵۸۲ آغاز می\u200Cشود.",
                 "This is a date of the Julian calendar; the Gregorian calendar starts on 15 October 1582."};
 }
 
 std::optional<Note> JulianTypedNote(const Conversion& c) {
-    if (!ReadInJulianCalendar(c)) return std::nullopt;
+    if (!ReadsInJulianCalendar(CalendarOf(c.calendar), c.day)) return std::nullopt;
     return Note{"تاریخ\u200Cهای میلادی تا ۴ اکتبر ۱۵۸۲ به تقویم ژولینی خوانده می\u200Cشوند؛ تقویم گرگوری از "
                 "۱۵ اکتبر ۱۵۸۲ آغاز می\u200Cشود.",
                 "Dates up to 4 October 1582 are read in the Julian calendar; the Gregorian calendar starts on "

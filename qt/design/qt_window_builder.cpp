@@ -128,7 +128,6 @@ QWidget* MakeList(const ControlDesign& control, QWidget& window) {
     ApplyDirection(control, *list);
     list->setRootIsDecorated(false);
     list->setItemsExpandable(false);
-    list->setUniformRowHeights(true);
     list->setAlternatingRowColors(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);

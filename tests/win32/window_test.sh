@@ -281,6 +281,7 @@ check_menu_keys() {
 }
 
 note_gone() { [ -z "$(probe note)" ]; }
+note_says() { [[ $(probe note) == *"$1"* ]]; }
 clipboard_starts() { [[ $(probe clipboard) == "$1"* ]]; }
 
 # Ctrl+Shift+C copies the last result with its words.
@@ -303,7 +304,14 @@ open_to_persian() {
 
 check_to_persian() {
   note "the window $TO_PERSIAN_TITLE"
+  # Form1's note (1404/5/10) stays above other windows, so it hides while
+  # another window of the program is active and comes back with Form1.
+  focus_window "$FORM1_TITLE"
+  fill_date 1404 5 10
+  press "$COMMAND2" space
+  wait_for note_says "2025/8/1" || fail "1404/5/10 showed the note '$(probe note)'"
   open_to_persian
+  wait_for note_gone || fail "Form1's note '$(probe note)' shows over the window $TO_PERSIAN_TITLE"
   local title
   title=$(probe windows | grep "^$TO_PERSIAN	" | cut -f2)
   [ "$title" = "$TO_PERSIAN_TITLE" ] || fail "the window is titled '$title'"
@@ -350,6 +358,8 @@ check_to_persian() {
   keys Escape
   wait_for window_closed "$TO_PERSIAN" || fail "Esc without a note did not close the window"
   expect_running "the window closed"
+  focus_window "$FORM1_TITLE"
+  wait_for note_says "2025/8/1" || fail "Form1's note did not come back with Form1 (note '$(probe note)')"
 }
 
 open_about() {
