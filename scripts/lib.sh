@@ -23,10 +23,11 @@ VELMORA_BUILD_PACKAGES=(
 # installer, zip and unzip for the archives and their check, Python 3 for the tool that makes the
 # Windows icon, and a virtual X server with a way to press keys in it and a
 # small window manager (openbox; xprop tells when it is up) for the window
-# tests. fonts-wine has the Tahoma and Marlett fonts that the
+# tests, with Python's iCalendar parser to read back the calendar file the
+# program saves. fonts-wine has the Tahoma and Marlett fonts that the
 # window tests copy into their Wine prefix: Debian's wine leaves them out.
 VELMORA_CROSS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386
-  fonts-wine nsis zip unzip python3 xvfb xauth xdotool x11-xserver-utils x11-utils openbox)
+  fonts-wine nsis zip unzip python3 python3-icalendar xvfb xauth xdotool x11-xserver-utils x11-utils openbox)
 
 # What running the window needs beyond the build: the X11 and Wayland
 # platform plugins of Qt (the build itself uses only the offscreen one).
