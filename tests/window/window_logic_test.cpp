@@ -332,6 +332,11 @@ INSTANTIATE_TEST_SUITE_P(
         NoteCase{"1218", "9", "17", kIslamicButton, {kUncertainIslamic}},
         NoteCase{"1218", "9", "16", kIslamicButton, {kUncertainIslamic}},
         NoteCase{"1218", "9", "15", kIslamicButton, {}},
+        // After it: 1449/2/1 (1406/4/15) starts at lunation 1577, whose new
+        // moon falls at 03:00:43 UT on 4 July 2027; 1406/4/14 is the day before.
+        NoteCase{"1406", "4", "15", kIslamicButton, {kUncertainIslamic, kNotYetPublished}},
+        NoteCase{"1406", "4", "14", kIslamicButton, {kUncertainIslamic, kNotYetPublished}},
+        NoteCase{"1406", "4", "13", kIslamicButton, {kNotYetPublished}},
         NoteCase{"1218", "9", "17", kGregorianButton, {}}, NoteCase{"1218", "9", "17", kHebrewButton, {}},
         // Within it the official calendar settles the close calls: 1432/10/1
         // (lunation 1381) is official 1432/10/1, and 1437/9/1 (lunation 1440)
