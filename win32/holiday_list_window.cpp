@@ -110,8 +110,10 @@ void HolidayListWindow::SetDescription(std::string_view control, std::string_vie
 
 void HolidayListWindow::FocusAndSelectAll(std::string_view control) {
     const HWND box = controls_.Control(control);
-    SetFocusTo(box);
+    // Selected before it takes the focus: whoever sees the focus arrive
+    // (a screen reader, another program) sees the whole text selected.
     ::SendMessageW(box, EM_SETSEL, 0, -1);
+    SetFocusTo(box);
 }
 
 void HolidayListWindow::CopyToClipboard(std::string_view utf8) { CopyTextToClipboard(hwnd(), utf8); }

@@ -77,8 +77,10 @@ void ConverterWindow::SetDescription(std::string_view control, std::string_view 
 
 void ConverterWindow::FocusAndSelectAll(std::string_view control) {
     const HWND box = controls_.Control(control);
-    SetFocusTo(box);
+    // Selected before it takes the focus: whoever sees the focus arrive
+    // (a screen reader, another program) sees the whole text selected.
     ::SendMessageW(box, EM_SETSEL, 0, -1);
+    SetFocusTo(box);
 }
 
 POINT ConverterWindow::NotePosition() const {

@@ -227,6 +227,9 @@ check_conversions() {
   done
 }
 
+# True when edit control $1's selection is "$2" ("<start> <end>").
+selects() { [ "$(probe sel "$1")" = "$2" ]; }
+
 check_errors() {
   local row year month day button box heading kind before message typed_length
   for row in "${ERRORS[@]}"; do
@@ -245,7 +248,7 @@ check_errors() {
     expect_running "$row"
     expect_focus "$box" "$FORM1" "$row: after OK"
     typed_length=$(text_of "$box" | tr -d '\n' | wc -m)
-    [ "$(probe sel "$box")" = "0 $typed_length" ] ||
+    wait_for selects "$box" "0 $typed_length" ||
       fail "$row: box $box selects '$(probe sel "$box")', expected all of its $typed_length characters"
   done
 }
@@ -351,7 +354,7 @@ check_to_persian() {
     wait_for msgbox_closed || fail "$row: the message box did not close on Enter"
     expect_running "$row"
     expect_focus "$box" "$TO_PERSIAN" "$row: after OK"
-    [ "$(probe sel "$box")" = "0 $(text_of "$box" | tr -d '\n' | wc -m)" ] || fail "$row: box $box is not selected"
+    wait_for selects "$box" "0 $(text_of "$box" | tr -d '\n' | wc -m)" || fail "$row: box $box is not selected"
   done
   keys ctrl+shift+c
   wait_for clipboard_starts "1404/1/1 " || fail "Ctrl+Shift+C in the window copied '$(probe clipboard)'"
